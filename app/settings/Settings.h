@@ -1,0 +1,60 @@
+// Every user setting under SOFTWARE\Dayvane, read once when the main frame is
+// built. Members are named like their registry values.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The emulated device screen that the density-dependent defaults look at.
+struct ScreenMetrics {
+    int dpiX = 192;
+    int width = 480;
+    int height = 640;
+};
+
+struct Settings {
+    int32_t m_24hour = 0;
+    int32_t m_Multiline = 0;
+    int32_t m_SundayAsStart = 0;
+    int32_t m_ShowCalendar = 1;
+    int32_t m_NotesPenDefault = 1;
+    int32_t m_UseSoftKey = 0;
+    int32_t m_BoldAllDayEvent = 0;
+    int32_t m_TodayEventPeriod = 7;
+    int32_t m_TodayEventItemCount = 0;
+    int32_t m_BoldImportantTask = 0;
+    int32_t m_ShowTaskStart = 0;
+    int32_t m_ShowCompleteTask = 1;
+    int32_t m_HideUndatedTask = 0;
+    int32_t m_HideAllTask = 0;
+    int32_t m_TodayTaskItemCount = 9999;
+    int32_t m_TodayHideUndatedTask = 0;
+    std::string m_AnnvFontName = "Tahoma";
+    int32_t m_AnnvFontSize = 18;
+    std::string m_WeekFontName = "Tahoma";
+    int32_t m_WeekFontSize = 18;
+    int32_t m_ClearType = 0;
+    int32_t m_WeatherVendor = 0;
+    std::string m_WeatherLocation = "seoul";
+};
+
+// Font defaults by the screen's horizontal density: below 128 dpi, 128-191,
+// 192 and above. The anniversary font is "Tahoma" at every density.
+struct FontDefaults {
+    int32_t annvFontSize;
+    int32_t weekFontSize;
+    const char* weekFontName;
+};
+FontDefaults FontDefaultsForDpi(int dpiX);
+
+// Reads every value (except the two change flags) with its default. Never
+// fails: a missing or unreadable registry gives the defaults.
+Settings LoadSettings(const ScreenMetrics& screen);
+
+// Writes the values the options sheet owns, in the order the Today items
+// expect, and raises both change flags. An empty font name leaves the stored
+// one. Failed writes are ignored.
+void SaveOptions(const Settings& settings, int32_t useSoftKeyFromPage);
+
+// Writes what the weather-server dialog owns.
+void SaveWeatherServer(int32_t vendor, const std::string& location);

@@ -1,0 +1,37 @@
+// Where the settings live: the key and the names of its values, shared by the
+// application, the Today items and the command-line tool.
+#pragma once
+
+#include "platform/registry/PlatformRegistry.h"
+
+inline HKEY const kSettingsRoot = HKEY_LOCAL_MACHINE;
+inline constexpr const char* kSettingsKey = "SOFTWARE\\Dayvane";
+
+namespace SettingName {
+inline constexpr const char* k24hour = "24hour";
+inline constexpr const char* kMultiline = "Multiline";
+inline constexpr const char* kSundayAsStart = "SundayAsStart";
+inline constexpr const char* kShowCalendar = "ShowCalendar";
+inline constexpr const char* kNotesPenDefault = "NotesPenDefault";
+inline constexpr const char* kUseSoftKey = "UseSoftKey";
+inline constexpr const char* kBoldAllDayEvent = "BoldAllDayEvent";
+inline constexpr const char* kTodayEventPeriod = "TodayEventPeriod";
+inline constexpr const char* kTodayEventItemCount = "TodayEventItemCount";
+inline constexpr const char* kBoldImportantTask = "BoldImportantTask";
+inline constexpr const char* kShowTaskStart = "ShowTaskStart";
+inline constexpr const char* kShowCompleteTask = "ShowCompleteTask";
+inline constexpr const char* kHideUndatedTask = "HideUndatedTask";
+inline constexpr const char* kHideAllTask = "HideAllTask";
+inline constexpr const char* kTodayTaskItemCount = "TodayTaskItemCount";
+inline constexpr const char* kTodayHideUndatedTask = "TodayHideUndatedTask";
+inline constexpr const char* kAnnvFontName = "AnnvFontName";
+inline constexpr const char* kAnnvFontSize = "AnnvFontSize";
+inline constexpr const char* kWeekFontName = "WeekFontName";
+inline constexpr const char* kWeekFontSize = "WeekFontSize";
+inline constexpr const char* kClearType = "ClearType";
+inline constexpr const char* kWeatherVendor = "WeatherVendor";
+inline constexpr const char* kWeatherLocation = "WeatherLocation";
+// Change flags from the application to the Today items.
+inline constexpr const char* kTodayEventChanged = "TodayEventChanged";
+inline constexpr const char* kTodayTaskChanged = "TodayTaskChanged";
+} // namespace SettingName

@@ -1,0 +1,30 @@
+// Runs dayvane-cli as its own process on a throw-away device directory.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+struct CliResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliRunner {
+public:
+    CliRunner();
+    ~CliRunner();
+    CliRunner(const CliRunner&) = delete;
+    CliRunner& operator=(const CliRunner&) = delete;
+
+    // The clock override every run sees (DAYVANE_NOW).
+    void SetNow(const std::string& now) { m_now = now; }
+    CliResult Run(const std::vector<std::string>& args) const;
+    std::filesystem::path Device() const { return m_root / "device"; }
+
+private:
+    std::filesystem::path m_root;
+    std::string m_now = "2026-12-08T09:00:00";
+};

@@ -1,0 +1,43 @@
+#include "tools/DeviceFiles.h"
+
+#include "app/settings/CRegistry.h"
+#include "app/settings/ChangeFlags.h"
+#include "app/settings/SettingsKeys.h"
+#include "calendar/AnniversaryFile.h"
+#include "platform/device/DeviceDirectory.h"
+#include "platform/time/PlatformTime.h"
+#include "tools/CliOptions.h"
+
+void PrepareDevice()
+{
+    std::string error = EnsureDeviceDirectory();
+    if (!error.empty()) throw CommandError(error);
+    InstallDefaultAnniversaries(ProgramFolder().string(), &error);
+}
+
+void LoadDeviceAnniversaries(AnniversaryList& list)
+{
+    PrepareDevice();
+    if (!LoadAnniversaries(list, ProgramFolder().string()))
+        throw CommandError("Can not open resource file 'anniversary.dat'.");
+}
+
+void SaveDeviceAnniversaries(AnniversaryList& list)
+{
+    std::string error;
+    if (!SaveAnniversaries(list, ProgramFolder().string(), &error))
+        throw CommandError("기념일 파일을 저장하지 못했습니다: " + error);
+    RaiseChangeFlag(SettingName::kTodayEventChanged);
+}
+
+SolarDate Today()
+{
+    SYSTEMTIME now;
+    GetLocalTime(now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
+
+bool WeekStartsOnSunday()
+{
+    return CRegistry().GetInt(kSettingsRoot, kSettingsKey, SettingName::kSundayAsStart, 0) != 0;
+}

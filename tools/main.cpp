@@ -1,0 +1,74 @@
+// dayvane-cli: the command-line companion of Dayvane.
+#include <cstring>
+#include <exception>
+#include <iostream>
+
+#include "platform/device/DeviceDirectory.h"
+#include "tools/CliOptions.h"
+#include "tools/Commands.h"
+#ifdef DAYVANE_HAS_STORE
+#include "tools/StoreCommands.h"
+#endif
+
+namespace {
+
+const char kUsage[] =
+    "사용법: dayvane-cli [--device DIR] 명령 ...\n"
+    "  week [YYYY-MM-DD]                 이번 주의 양력, 음력 날짜와 기념일\n"
+    "  lunar DATE [--to DATE]            양력 -> 음력\n"
+    "  solar YYYY-MM-DD [--leap]         음력 -> 양력\n"
+    "  anniv list | on DATE [--days N] | add | edit INDEX | rm INDEX\n"
+    "  reg get|set|del|list ...          레지스트리 값\n"
+    "  add appt|task ..., list, tasks, show, delete, complete, skip\n"
+    "  import FILE.ics, export FILE.ics, watch [--db appointments|tasks]\n";
+
+int Dispatch(const CommandArgs& args)
+{
+    const std::string& command = args[0];
+    if (command == "lunar" || command == "solar") return RunLunarCommand(args, std::cout);
+    if (command == "week") return RunWeekCommand(args, std::cout);
+    if (command == "anniv") return RunAnniversaryCommand(args, std::cout);
+    if (command == "reg") return RunRegistryCommand(args, std::cout);
+    if (command == "help" || command == "--help") {
+        std::cout << kUsage;
+        return 0;
+    }
+#ifdef DAYVANE_HAS_STORE
+    return RunStoreCommand(args, std::cout, std::cerr);
+#else
+    throw UsageError(std::string("알 수 없는 명령입니다: ") + command + "\n" + kUsage);
+#endif
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    CommandArgs args;
+    std::string device;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--device") == 0 && args.empty()) {
+            if (i + 1 >= argc) {
+                std::cerr << "옵션에 값이 없습니다: --device\n" << kUsage;
+                return 2;
+            }
+            device = argv[++i];
+            continue;
+        }
+        args.emplace_back(argv[i]);
+    }
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    try {
+        if (!device.empty()) SetDeviceDirectory(device);
+        return Dispatch(args);
+    } catch (const UsageError& e) {
+        std::cerr << e.what() << "\n";
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
+}
