@@ -1,0 +1,14 @@
+// The screen density a view draws for, taken from the device once per view.
+#pragma once
+
+#include "platform/shell/Density.h"
+
+enum class Axis { X, Y };
+
+struct ScreenDpi {
+    int x = kDefaultDeviceDpi;
+    int y = kDefaultDeviceDpi;
+
+    int Of(Axis axis) const { return axis == Axis::X ? x : y; }
+    static ScreenDpi OfDevice() { return {DeviceDpiX(), DeviceDpiY()}; }
+};
