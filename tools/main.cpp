@@ -6,9 +6,7 @@
 #include "platform/device/DeviceDirectory.h"
 #include "tools/CliOptions.h"
 #include "tools/Commands.h"
-#ifdef DAYVANE_HAS_STORE
 #include "tools/StoreCommands.h"
-#endif
 
 namespace {
 
@@ -33,11 +31,7 @@ int Dispatch(const CommandArgs& args)
         std::cout << kUsage;
         return 0;
     }
-#ifdef DAYVANE_HAS_STORE
     return RunStoreCommand(args, std::cout, std::cerr);
-#else
-    throw UsageError(std::string("알 수 없는 명령입니다: ") + command + "\n" + kUsage);
-#endif
 }
 
 } // namespace

@@ -1,0 +1,17 @@
+// Writing the store's appointments and tasks as an iCalendar file (RFC 5545)
+// that the import reads back into the same items.
+#pragma once
+
+#include <string>
+
+class PoomApplication;
+
+struct IcalExportResult {
+    bool ok = false;
+    std::string error;
+    std::string text;
+    int appointments = 0;
+    int tasks = 0;
+};
+
+IcalExportResult ExportIcal(PoomApplication& app);

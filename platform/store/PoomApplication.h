@@ -1,0 +1,65 @@
+// The object model's application object: log-on to pim.vol, default folders,
+// item creation and fetch by Oid, named-property identifiers, and batches of
+// changes in one transaction.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/store/PimTypes.h"
+#include "platform/store/PoomItem.h"
+#include "platform/store/PoomItems.h"
+
+struct PoomSession;
+class StoreConnection;
+class WriteTransaction;
+
+// Changes made between its creation and Commit land together or not at all.
+class StoreBatch {
+public:
+    explicit StoreBatch(std::shared_ptr<StoreConnection> connection);
+    ~StoreBatch();
+    bool Commit(std::string* error = nullptr);
+
+private:
+    std::shared_ptr<StoreConnection> m_connection;  // outlives the transaction, even past Logoff
+    std::unique_ptr<WriteTransaction> m_transaction;
+};
+
+class PoomApplication {
+public:
+    PoomApplication();
+    ~PoomApplication();
+    PoomApplication(const PoomApplication&) = delete;
+    PoomApplication& operator=(const PoomApplication&) = delete;
+
+    // Opens the store, creating it when it does not exist yet. Reads no item.
+    bool Logon(const std::filesystem::path& storeFile);
+    void Logoff();
+    bool LoggedOn() const;
+
+    // olFolderCalendar (9) or olFolderTasks (13); null for others.
+    std::unique_ptr<PoomFolder> GetDefaultFolder(int folder);
+    // olAppointmentItem (1) or olTaskItem (3): a new item, unsaved.
+    std::unique_ptr<PoomItem> CreateItem(int itemType);
+    std::unique_ptr<PoomItem> GetItemFromOid(CEOID oid);
+
+    // Identifiers of named properties; `flags` holds the value type in its low
+    // word and PIM_CREATE to create missing names. A name that is missing (and
+    // not created) or of another type gives 0.
+    bool GetIDsFromNames(const std::vector<std::string>& names, uint32_t flags, std::vector<CEPROPID>& ids);
+
+    std::unique_ptr<StoreBatch> BeginBatch();
+
+    // The platform's own item editor, for PoomItem::Display.
+    void SetDisplayHandler(std::function<bool(PoomItem&)> display);
+
+    const std::string& LastError() const { return m_error; }
+
+private:
+    std::shared_ptr<PoomSession> m_session;
+    std::string m_error;
+};

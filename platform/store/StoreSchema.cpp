@@ -1,0 +1,151 @@
+#include "platform/store/StoreSchema.h"
+
+#include <string>
+
+#include "platform/store/StoreConnection.h"
+
+namespace {
+
+// Version 1. Items of both kinds share one table so that Oids are unique across
+// the store; the row id is the Oid and gives the databases their creation
+// order. Dates are OLE dates. Triggers keep the appointment spans and the
+// change journal up to date whoever writes, the sqlite3 shell included.
+constexpr char kSchemaV1[] = R"sql(
+CREATE TABLE items(
+    oid INTEGER PRIMARY KEY AUTOINCREMENT,
+    kind INTEGER NOT NULL CHECK (kind IN (1, 2)),
+    subject TEXT NOT NULL DEFAULT '',
+    location TEXT NOT NULL DEFAULT '',
+    start_time REAL NOT NULL DEFAULT 0,
+    end_time REAL NOT NULL DEFAULT 0,
+    all_day INTEGER NOT NULL DEFAULT 0,
+    reminder_set INTEGER NOT NULL DEFAULT 0,
+    reminder_minutes INTEGER NOT NULL DEFAULT 15,
+    reminder_time REAL NOT NULL DEFAULT 949998.0,
+    start_date REAL NOT NULL DEFAULT 949998.0,
+    due_date REAL NOT NULL DEFAULT 949998.0,
+    date_completed REAL NOT NULL DEFAULT 949998.0,
+    complete INTEGER NOT NULL DEFAULT 0,
+    importance INTEGER NOT NULL DEFAULT 1,
+    notes BLOB,
+    rec_type INTEGER NOT NULL DEFAULT -1,
+    rec_interval INTEGER NOT NULL DEFAULT 1,
+    rec_dow_mask INTEGER NOT NULL DEFAULT 0,
+    rec_day_of_month INTEGER NOT NULL DEFAULT 0,
+    rec_instance INTEGER NOT NULL DEFAULT 0,
+    rec_month_of_year INTEGER NOT NULL DEFAULT 0,
+    rec_start REAL NOT NULL DEFAULT 0,
+    rec_end REAL NOT NULL DEFAULT 949998.0,
+    rec_range INTEGER NOT NULL DEFAULT 0,
+    rec_occurrences INTEGER NOT NULL DEFAULT 0,
+    rec_last REAL NOT NULL DEFAULT 949998.0,
+    span_first REAL NOT NULL DEFAULT 0,
+    span_last REAL NOT NULL DEFAULT 0);
+CREATE INDEX items_by_kind ON items(kind);
+
+CREATE TABLE exceptions(
+    series INTEGER NOT NULL,
+    original INTEGER NOT NULL,
+    deleted INTEGER NOT NULL DEFAULT 0,
+    subject TEXT NOT NULL DEFAULT '',
+    location TEXT NOT NULL DEFAULT '',
+    start_time REAL NOT NULL DEFAULT 0,
+    end_time REAL NOT NULL DEFAULT 0,
+    all_day INTEGER NOT NULL DEFAULT 0,
+    reminder_set INTEGER NOT NULL DEFAULT 0,
+    reminder_minutes INTEGER NOT NULL DEFAULT 15,
+    notes BLOB,
+    PRIMARY KEY (series, original)) WITHOUT ROWID;
+
+CREATE TABLE named_props(
+    id INTEGER PRIMARY KEY,
+    name TEXT NOT NULL UNIQUE,
+    type INTEGER NOT NULL);
+
+CREATE TABLE item_props(
+    oid INTEGER NOT NULL,
+    prop INTEGER NOT NULL,
+    value,
+    PRIMARY KEY (oid, prop)) WITHOUT ROWID;
+
+CREATE VIRTUAL TABLE appointment_spans USING rtree(oid, first, last);
+
+CREATE TABLE journal(
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    kind INTEGER NOT NULL,
+    oid INTEGER NOT NULL,
+    event INTEGER NOT NULL);
+
+CREATE TRIGGER journal_prune AFTER INSERT ON journal BEGIN
+    DELETE FROM journal WHERE id <= NEW.id - 50000;
+END;
+
+CREATE TRIGGER items_created AFTER INSERT ON items BEGIN
+    INSERT INTO journal(kind, oid, event) VALUES (NEW.kind, NEW.oid, 1025);
+    INSERT INTO appointment_spans(oid, first, last)
+        SELECT NEW.oid,
+               CASE WHEN NEW.rec_type < 0 THEN min(NEW.start_time, NEW.end_time) ELSE NEW.span_first END,
+               CASE WHEN NEW.rec_type < 0 THEN max(NEW.start_time, NEW.end_time) ELSE NEW.span_last END
+        WHERE NEW.kind = 1;
+END;
+
+CREATE TRIGGER items_changed AFTER UPDATE ON items BEGIN
+    INSERT INTO journal(kind, oid, event) VALUES (NEW.kind, NEW.oid, 1030);
+    DELETE FROM appointment_spans WHERE oid = OLD.oid;
+    INSERT INTO appointment_spans(oid, first, last)
+        SELECT NEW.oid,
+               CASE WHEN NEW.rec_type < 0 THEN min(NEW.start_time, NEW.end_time) ELSE NEW.span_first END,
+               CASE WHEN NEW.rec_type < 0 THEN max(NEW.start_time, NEW.end_time) ELSE NEW.span_last END
+        WHERE NEW.kind = 1;
+END;
+
+CREATE TRIGGER items_deleted AFTER DELETE ON items BEGIN
+    INSERT INTO journal(kind, oid, event) VALUES (OLD.kind, OLD.oid, 1027);
+    DELETE FROM appointment_spans WHERE oid = OLD.oid;
+    DELETE FROM exceptions WHERE series = OLD.oid;
+    DELETE FROM item_props WHERE oid = OLD.oid;
+END;
+
+CREATE TRIGGER exceptions_created AFTER INSERT ON exceptions BEGIN
+    INSERT INTO journal(kind, oid, event) SELECT kind, oid, 1030 FROM items WHERE oid = NEW.series;
+END;
+CREATE TRIGGER exceptions_changed AFTER UPDATE ON exceptions BEGIN
+    INSERT INTO journal(kind, oid, event) SELECT kind, oid, 1030 FROM items WHERE oid = NEW.series;
+END;
+CREATE TRIGGER exceptions_deleted AFTER DELETE ON exceptions BEGIN
+    INSERT INTO journal(kind, oid, event) SELECT kind, oid, 1030 FROM items WHERE oid = OLD.series;
+END;
+
+CREATE TRIGGER props_created AFTER INSERT ON item_props BEGIN
+    INSERT INTO journal(kind, oid, event) SELECT kind, oid, 1030 FROM items WHERE oid = NEW.oid;
+END;
+CREATE TRIGGER props_changed AFTER UPDATE ON item_props BEGIN
+    INSERT INTO journal(kind, oid, event) SELECT kind, oid, 1030 FROM items WHERE oid = NEW.oid;
+END;
+CREATE TRIGGER props_deleted AFTER DELETE ON item_props BEGIN
+    INSERT INTO journal(kind, oid, event) SELECT kind, oid, 1030 FROM items WHERE oid = OLD.oid;
+END;
+)sql";
+
+struct Migration {
+    int toVersion;
+    const char* sql;
+};
+
+// Each step brings the file one version forward; new versions append a step.
+constexpr Migration kMigrations[] = {
+    {1, kSchemaV1},
+};
+
+} // namespace
+
+void MigrateStoreSchema(SQLite::Database& db, int fromVersion)
+{
+    static_assert(kJournalWindow == 50000, "the prune trigger keeps this many events");
+    for (const Migration& step : kMigrations) {
+        if (step.toVersion <= fromVersion) continue;
+        db.exec(step.sql);
+        db.exec("PRAGMA user_version = " + std::to_string(step.toVersion));
+    }
+    db.exec("PRAGMA application_id = " + std::to_string(kStoreApplicationId));
+}

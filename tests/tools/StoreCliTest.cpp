@@ -1,0 +1,81 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/tools/CliRunner.h"
+
+using ::testing::HasSubstr;
+
+namespace {
+
+class StoreCli : public ::testing::Test {
+protected:
+    void SetUp() override { cli.SetNow("2024-01-10T12:00:00"); }
+
+    std::string Ok(const std::vector<std::string>& args)
+    {
+        const CliResult r = cli.Run(args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        return r.out;
+    }
+
+    CliRunner cli;
+};
+
+} // namespace
+
+TEST_F(StoreCli, AddsListsAndChangesItems)
+{
+    EXPECT_EQ(Ok({"add", "appt", "--subject", "회의", "--start", "2024-01-10 09:00", "--end", "2024-01-10 10:30",
+                  "--location", "본사", "--reminder", "15", "--color", "#ff8000"}),
+              "1\n");
+    EXPECT_EQ(Ok({"add", "appt", "--subject", "수업", "--start", "2024-01-08 14:00", "--end", "2024-01-08 15:00",
+                  "--type", "1", "--dow-mask", "10", "--occurrences", "4"}),
+              "2\n");
+    EXPECT_EQ(Ok({"add", "task", "--subject", "분리수거", "--due", "2024-01-09", "--importance", "2", "--type", "1"}),
+              "3\n");
+    Ok({"delete", "2", "--occurrence", "2024-01-10"});
+    EXPECT_EQ(Ok({"list", "--from", "2024-01-08", "--to", "2024-01-14"}),
+              "2\t2024-01-08 14:00\t2024-01-08 15:00\t0\t수업\t\n"
+              "1\t2024-01-10 09:00\t2024-01-10 10:30\t0\t회의\t본사\n");
+    EXPECT_THAT(Ok({"show", "1"}), HasSubstr("색\t#ff8000\n"));
+
+    Ok({"complete", "3"});  // a recurring task: a finished copy, the series moves on
+    EXPECT_EQ(Ok({"tasks", "--from", "2024-01-08", "--to", "2024-01-14"}),
+              "3\t2\t-\t2024-01-16\t-\t분리수거\n4\t2\t-\t2024-01-09\t2024-01-10\t분리수거\n");
+    EXPECT_EQ(Ok({"skip", "3"}), "다음 기한: 2024-01-23\n");
+}
+
+TEST_F(StoreCli, WrongUsageAndMissingItemsGetCodesAndMessages)
+{
+    CliResult r = cli.Run({"add", "appt", "--subject", "", "--start", "2024-01-10 09:00", "--end", "2024-01-10 10:00"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_THAT(r.err, HasSubstr("일정의 제목을 입력해 주세요."));
+    EXPECT_EQ(cli.Run({"add", "task", "--subject", "x", "--importance", "3"}).exitCode, 2);
+    EXPECT_EQ(cli.Run({"list", "--from", "2024-01-08"}).exitCode, 2);
+    EXPECT_EQ(cli.Run({"watch", "--db", "contacts"}).exitCode, 2);
+    r = cli.Run({"show", "42"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err, HasSubstr("42"));
+}
+
+TEST_F(StoreCli, ExportsAndImportsIcalendarFiles)
+{
+    Ok({"add", "appt", "--subject", "연휴", "--start", "2024-02-09", "--end", "2024-02-11", "--all-day"});
+    Ok({"add", "task", "--subject", "세금", "--due", "2024-01-31", "--importance", "0"});
+    const std::string file = (cli.Device().parent_path() / "out.ics").string();
+    EXPECT_EQ(Ok({"export", file}), "일정 1개, 작업 1개를 내보냈습니다.\n");
+    EXPECT_EQ(Ok({"import", file}), "일정 1개, 작업 1개를 가져왔습니다.\n");
+    EXPECT_EQ(Ok({"list", "--from", "2024-02-09", "--to", "2024-02-09"}),
+              "1\t2024-02-09 00:00\t2024-02-12 00:00\t1\t연휴\t\n3\t2024-02-09 00:00\t2024-02-12 00:00\t1\t연휴\t\n");
+
+    // A good event before the broken one is not imported either.
+    std::ofstream(file, std::ios::trunc) << "BEGIN:VCALENDAR\r\n"
+                                            "BEGIN:VEVENT\r\nSUMMARY:좋음\r\nDTSTART:20240301T090000\r\nEND:VEVENT\r\n"
+                                            "BEGIN:VEVENT\r\nSUMMARY:깨짐\r\nEND:VCALENDAR\r\n";
+    const CliResult r = cli.Run({"import", file});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err, HasSubstr("8번째 줄"));
+    EXPECT_EQ(Ok({"list", "--from", "2024-03-01", "--to", "2024-03-01"}), "");
+}
