@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "views/TextFit.h"
 #include "views/ViewEx.h"
 
 namespace {
@@ -96,7 +97,10 @@ void CDayCellPart::DrawHeader(QPainter& dc) {
     FillBox(dc, x + 1, y + 1, boxWidth - 1, ((Dpi().y + 4) * 12) / 192, m_header.upper,
             kFillSolid);
     const int split = S(15, Axis::X);
-    DrawTextInRect(dc, x + 2, y + 1, split - 2, boxHeight - 1, m_header.dateText, kCentred, kWhite);
+    // A date with its month ("12/21") is wider than the small box in most
+    // fonts; condense it rather than cut digits off.
+    DrawTextInRectWith(dc, FontFittingWidth(GetFont(), m_header.dateText, split - 2), x + 2, y + 1,
+                       split - 2, boxHeight - 1, m_header.dateText, kCentred, kWhite);
     DrawTextInRect(dc, x + split, y + 1, boxWidth - split, boxHeight - 1, m_header.weekdayText,
                    kCentred, kWhite);
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+#include "pim/session/EntryMarks.h"
+
 enum PictureId : int {
     kPictureReminder = 101,
     kPictureAllDayStart = 102,  // "(E)"
@@ -20,14 +22,6 @@ enum PictureId : int {
     kPictureFirst = kPictureReminder,
     kPictureLast = 115,
 };
-
-// Entry mark bits.
-inline constexpr uint32_t kMarkNotes = 1;
-inline constexpr uint32_t kMarkReminder = 2;
-inline constexpr uint32_t kMarkRecurring = 4;
-// Entry style bits.
-inline constexpr uint32_t kStyleBold = 1;
-inline constexpr uint32_t kStyleCompleted = 2;
 
 // The picture id of a marker lead text (compared ignoring case), its selected
 // variant when alternate; 0 when the lead is drawn as text.

@@ -1,5 +1,7 @@
 #include "views/TextFit.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString kEllipsis = QStringLiteral("...");
@@ -54,4 +56,15 @@ QString WrapTextToWidth(const QFontMetrics& metrics, const QString& text, int fi
         width = laterWidth;
     }
     return result + FitTextToWidth(metrics, rest, width, reserved);
+}
+
+QFont FontFittingWidth(const QFont& font, const QString& text, int width)
+{
+    const int natural = QFontMetrics(font).horizontalAdvance(text);
+    if (natural <= width || natural <= 0) return font;
+    QFont condensed = font;
+    condensed.setStretch(std::max(1, width * 100 / natural));
+    if (QFontMetrics(condensed).horizontalAdvance(text) > width && font.pixelSize() > 0)
+        condensed.setPixelSize(std::max(1, font.pixelSize() * width / natural));
+    return condensed;
 }

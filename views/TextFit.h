@@ -1,6 +1,7 @@
 // Fitting a text into a width: shortening with "..." and wrapping over lines.
 #pragma once
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QString>
 
@@ -20,3 +21,7 @@ QString FitTextToWidth(const QFontMetrics& metrics, const QString& text, int ava
 // reserved pixels (room for the marks drawn after it).
 QString WrapTextToWidth(const QFontMetrics& metrics, const QString& text, int firstWidth,
                         int laterWidth, int reserved);
+
+// The font condensed (or, when it has no narrower width, made smaller) so that
+// text fits into width pixels; the font itself when the text fits already.
+QFont FontFittingWidth(const QFont& font, const QString& text, int width);

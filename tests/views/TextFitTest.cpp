@@ -29,6 +29,17 @@ TEST_F(TextFitTest, ShortensWithEllipsisOnlyWhenThreeCharactersFit) {
     EXPECT_EQ(FitTextToWidth(metrics, "abc", 12 * charWidth, 0), "abc");
 }
 
+TEST_F(TextFitTest, NarrowsTheFontOnlyForTextThatDoesNotFit) {
+    // A day header's "12/21" in a box made for two digits.
+    const QString date = QStringLiteral("12/21");
+    const int room = 3 * charWidth;
+    const QFont narrowed = FontFittingWidth(font, date, room);
+    EXPECT_LE(QFontMetrics(narrowed).horizontalAdvance(date), room);
+    EXPECT_GT(QFontMetrics(narrowed).horizontalAdvance(date), room / 2);
+    // Text that fits keeps the font as it was.
+    EXPECT_EQ(FontFittingWidth(font, QStringLiteral("21"), room), font);
+}
+
 TEST_F(TextFitTest, WrapsOverLinesAndFitsTheLastBesideTheMarks) {
     const QString text = QStringLiteral("aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddd");
     // First line 10 characters, later lines 12, last line with room for 2 marks.
