@@ -1,0 +1,135 @@
+#include "app/AppOptions.h"
+
+#include <QDate>
+#include <QRegularExpression>
+
+#include <array>
+
+#include "resources/Menus.h"
+
+namespace {
+
+constexpr int kMinDpi = 48;
+constexpr int kMaxDpi = 960;
+constexpr int kMinSide = 100;
+constexpr int kMaxSide = 8192;
+
+struct ViewName {
+    const char* name;
+    int kind;
+};
+constexpr std::array kViewNames{
+    ViewName{"week", kViewKindWeek},
+    ViewName{"month-lunar", kViewKindMonthLunar},
+    ViewName{"month-weather", kViewKindMonthWeather},
+    ViewName{"anniversaries", kViewKindAnniversaries},
+};
+
+std::optional<int> ParseInt(const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<QSize> ParseSize(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const auto width = ParseInt(match.captured(1), kMinSide, kMaxSide);
+    const auto height = ParseInt(match.captured(2), kMinSide, kMaxSide);
+    if (!width || !height)
+        return std::nullopt;
+    return QSize(*width, *height);
+}
+
+std::optional<CalendarDay> ParseDate(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    if (!pattern.match(text).hasMatch())
+        return std::nullopt;
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    // Time values reach from 1970 to early 2106.
+    if (!date.isValid() || date.year() < 1971 || date.year() > 2105)
+        return std::nullopt;
+    return CalendarDay{date.year(), date.month(), date.day()};
+}
+
+std::optional<int> ParseView(const QString& text)
+{
+    for (const ViewName& view : kViewNames) {
+        if (text == QLatin1String(view.name))
+            return view.kind;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ParsedOptions ParseAppOptions(const QStringList& arguments)
+{
+    ParsedOptions parsed;
+    AppOptions& options = parsed.options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& option = arguments[i];
+        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+            parsed.help = true;
+            continue;
+        }
+        const bool known = option == QLatin1String("--device") || option == QLatin1String("--dpi") ||
+                           option == QLatin1String("--size") || option == QLatin1String("--screenshot") ||
+                           option == QLatin1String("--view") || option == QLatin1String("--date");
+        if (!known) {
+            parsed.error = QStringLiteral("Unknown option: %1").arg(option);
+            return parsed;
+        }
+        if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+            parsed.error = QStringLiteral("%1 needs a value").arg(option);
+            return parsed;
+        }
+        const QString value = arguments[++i];
+        bool good = true;
+        if (option == QLatin1String("--device")) {
+            options.deviceDir = std::filesystem::path(value.toStdString());
+        } else if (option == QLatin1String("--dpi")) {
+            const auto dpi = ParseInt(value, kMinDpi, kMaxDpi);
+            good = dpi.has_value();
+            options.dpi = dpi.value_or(options.dpi);
+        } else if (option == QLatin1String("--size")) {
+            const auto size = ParseSize(value);
+            good = size.has_value();
+            options.clientSize = size.value_or(options.clientSize);
+        } else if (option == QLatin1String("--screenshot")) {
+            options.screenshotFile = value;
+        } else if (option == QLatin1String("--view")) {
+            const auto kind = ParseView(value);
+            good = kind.has_value();
+            options.viewKind = kind.value_or(options.viewKind);
+        } else {
+            options.date = ParseDate(value);
+            good = options.date.has_value();
+        }
+        if (!good) {
+            parsed.error = QStringLiteral("Bad value for %1: %2").arg(option, value);
+            return parsed;
+        }
+    }
+    return parsed;
+}
+
+QString AppUsageText()
+{
+    return QStringLiteral(
+        "Usage: Dayvane [--device DIR] [--dpi N] [--size WxH]\n"
+        "               [--screenshot FILE.png [--view week] [--date YYYY-MM-DD]]\n"
+        "  --device DIR      the device directory (default $DAYVANE_HOME or $XDG_DATA_HOME/dayvane)\n"
+        "  --dpi N           screen density of the emulated device, 48 to 960 (default 192)\n"
+        "  --size WxH        client size in pixels (default 480x640; wider than high is landscape)\n"
+        "  --screenshot F    render the window offscreen into the PNG file F and exit\n"
+        "  --view NAME       first view: week, month-lunar, month-weather, anniversaries\n"
+        "  --date DATE       first current date instead of today\n");
+}

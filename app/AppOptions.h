@@ -1,0 +1,39 @@
+// The application's command line: which device to run, the emulated screen,
+// and the screenshot mode that renders one window offscreen and exits.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+#include <optional>
+
+struct CalendarDay {
+    int year = 0;
+    int month = 0;  // 1-12
+    int day = 0;
+};
+
+struct AppOptions {
+    std::filesystem::path deviceDir;  // empty: the environment's choice
+    int dpi = 192;
+    QSize clientSize{480, 640};
+    QString screenshotFile;            // empty: a normal run
+    int viewKind = 1;                  // the first view (screenshots)
+    std::optional<CalendarDay> date;   // the first current date instead of today
+
+    bool IsScreenshot() const { return !screenshotFile.isEmpty(); }
+};
+
+struct ParsedOptions {
+    AppOptions options;
+    QString error;      // not empty: the command line was refused
+    bool help = false;  // --help was asked for
+};
+
+// Parses the arguments after the program name. Unknown options, missing or
+// malformed values and sizes or densities out of range give an error.
+ParsedOptions ParseAppOptions(const QStringList& arguments);
+
+QString AppUsageText();

@@ -1,0 +1,53 @@
+// The modal dialogs the frame opens: item and anniversary editors, the date
+// picker, the options and the weather-server dialog. They arrive with their
+// own modules; until one is installed the frame's default has none, and the
+// command that needs it leaves everything as it was.
+#pragma once
+
+#include <cstddef>
+
+#include "pim/time/TimeValue.h"
+
+class AnniversaryList;
+class PoomAppointment;
+class PoomTask;
+class QDialog;
+class QWidget;
+struct Settings;
+
+// Results of a dialog; kNoDialog when the dialog does not exist yet.
+inline constexpr int kNoDialog = 0;
+inline constexpr int kDialogSaved = 1;
+inline constexpr int kDialogCancelled = 2;
+inline constexpr int kDialogDetailedEdit = 4;  // open the item's own editor
+
+enum class ApptEditMode {
+    NewItem,
+    WholeItem,       // an item, or the whole series
+    OccurrenceOnly,  // one occurrence of a series
+};
+
+class FrameDialogs {
+public:
+    virtual ~FrameDialogs() = default;
+
+    // Item editors borrow the item and save it themselves on Save.
+    virtual int EditAppointment(QWidget* owner, PoomAppointment& item, ApptEditMode mode);
+    virtual int EditTask(QWidget* owner, PoomTask& item, bool isNew);
+
+    // Anniversary editors by date (kinds 1 and 3) or by weekday (kind 2);
+    // index -1 adds a new one. They save the anniversary file themselves.
+    virtual int EditAnniversaryByDate(QWidget* owner, AnniversaryList& list, int index);
+    virtual int EditAnniversaryByDay(QWidget* owner, AnniversaryList& list, int index);
+
+    // The date picker: true with `date` changed on OK.
+    virtual bool PickDate(QWidget* owner, TimeValue& date);
+
+    // The options sheet stores into `settings` and the registry; returns the
+    // dialog result.
+    virtual int RunOptions(QWidget* owner, Settings& settings);
+    virtual int RunWeatherServer(QWidget* owner, Settings& settings);
+
+    // Runs any other modal dialog of the frame (the About box).
+    virtual int RunModal(QDialog& dialog);
+};

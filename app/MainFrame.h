@@ -1,0 +1,185 @@
+// The main frame: the window whose client area is the handheld's screen. It
+// owns the store session, the anniversaries, the settings, the current date
+// and week, the clipboard, the picture bundle and exactly one live view, and
+// runs every command of the menus, the button row and the soft keys.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "app/FrameDates.h"
+#include "app/FrameSelection.h"
+#include "app/settings/Settings.h"
+#include "calendar/Anniversary.h"
+#include "platform/shell/MenuDesc.h"
+#include "views/ViewEx.h"
+#include "views/week/WeekViewHost.h"
+
+class ButtonRow;
+class CWeekView;
+class FrameDialogs;
+class FrameStoreWindow;
+class ItemCommands;
+class PimSession;
+class PimWeekItemSource;
+class QMenu;
+class ResourceLibrary;
+class SoftKeyBar;
+enum class ViewUpdate;
+
+// Shows a popup at a global position and returns the chosen command id, 0 for
+// none. Tests replace it so that no menu waits for a user.
+using FramePopupRunner = std::function<int(const MenuDesc& menu, QPoint globalPos)>;
+
+class CMainFrame : public QWidget, public WeekViewHost {
+    Q_OBJECT
+
+public:
+    // Reads every setting for a screen of that client size and sets the
+    // current date to now.
+    explicit CMainFrame(QSize clientSize, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The window's creation: the store session, the anniversaries, the
+    // databases with their notification request, the picture bundle, the
+    // command surface, the first view and the timer. A failure shows its
+    // message and returns false; the application then ends.
+    bool Create(int firstViewKind = 1);
+
+    // Replaces the dialogs (editors, date picker, options) the commands open.
+    void SetDialogs(std::unique_ptr<FrameDialogs> dialogs);
+    FrameDialogs& Dialogs() { return *m_dialogs; }
+    void SetPopupRunner(FramePopupRunner runner) { m_runPopup = std::move(runner); }
+
+    // The one command dispatcher. PostCommand queues a command behind the
+    // current input, as the views need.
+    void OnCommand(int commandId);
+
+    // Brings the frame and its dialogs to the front (a second start asks it).
+    void BringToFront();
+
+    // What the frame's timer does every 30 s: refresh when the day changed.
+    void OnDayTimer();
+    static constexpr int kDayTimerId = 257;
+    static constexpr int kDayTimerPeriodMs = 30000;
+
+    // The popup of a button of the row for the current view kind.
+    MenuDesc ButtonPopup(int buttonId) const;
+
+    // Refresh collects the active view's entries again; Redraw repaints it
+    // keeping them (after an edit).
+    void RefreshActiveView();
+    void RedrawActiveView();
+
+    // State, read by tests and by the application object.
+    int ViewKind() const { return viewKind; }
+    CViewEx* ActiveView() const { return activeView; }
+    CWeekView* WeekView() const;
+    TimeValue WeekStart() const { return weekStart; }
+    TimeValue WeekEnd() const { return weekEnd; }
+    int32_t ClipOid() const { return clipOid; }
+    int32_t ClipType() const { return clipType; }
+    int32_t ClipCut() const { return clipCut; }
+    ButtonRow* Buttons() const { return m_buttons.get(); }
+    SoftKeyBar* MenuBar() const { return menuBar; }
+    Settings& GetSettingsForUpdate() { return settings; }
+    AnniversaryList& Anniversaries() { return anniversaries; }
+    PimSession* Session() const { return m_session.get(); }
+    const ResourceLibrary* ResourceBundle() const { return resourceLibrary.get(); }
+    // The message start-up failed with, empty after a good start.
+    const QString& StartupError() const { return m_startupError; }
+    int RefreshCount() const { return m_refreshCount; }
+    int NotificationsFreed() const { return m_notificationsFreed; }
+    // Where the view goes: the client area less the command surface.
+    QRect ViewRect() const;
+
+    // ViewHost and WeekViewHost.
+    const Settings& GetSettings() const override { return settings; }
+    TimeValue GetCurrentDate() const override { return currentDate; }
+    void SetCurrentDate(TimeValue date) override;
+    TimeValue GetWeekStart() const override { return weekStart; }
+    TimeValue GetWeekEnd() const override { return weekEnd; }
+    const AnniversaryList& GetAnniversaries() const override { return anniversaries; }
+    const ResourceLibrary* GetResourceLibrary() const override { return resourceLibrary.get(); }
+    WeekItemSource& GetItemSource() override;
+    void PostCommand(int commandId) override;
+    std::optional<TimeValue> PickDate(TimeValue preset) override;
+    void SetWeekTitle(const QString& title) override;
+    QMenu* RightSoftKeyPopup() override;
+    void ShowItemButtons(bool editAndDelete, bool weatherRefresh) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    bool FailStartup(int stringId);
+    void DetachViewPictures();
+    void HandPicturesToView();
+    void RebuildViewFonts();
+    void LoadResourceLibrary();
+    void BuildCommandSurface();
+    void LayOut();
+    void ApplyFullScreenLayout();
+    void OnStoreNotification(const QEvent* event);
+
+    // View switching; kinds that have no view yet leave the current one.
+    void SwitchView(int kind);
+    CViewEx* CreateView(int kind);
+    FrameSelection ActiveSelection() const;
+    void Apply(ViewUpdate update);
+
+    // Commands.
+    void ShowButtonPopup(int buttonId);
+    void SendArrowToView(bool next);
+    void GoToToday();
+    void GoToDate();
+    void CutOrCopy(bool cut);
+    void Paste();
+    void RunOptions();
+    void RunWeatherRefresh();
+    void ShowAbout();
+    ItemCommands Items();
+
+    // In the order the frame keeps them.
+    TimeValue currentDate = 0;
+    TimeValue weekStart = 0;
+    TimeValue weekEnd = 0;
+    std::unique_ptr<FrameStoreWindow> m_storeWindow;  // where the store's notifications go
+    std::unique_ptr<PimSession> m_session;            // object model and both databases
+    std::unique_ptr<PimWeekItemSource> m_itemSource;
+    AnniversaryList anniversaries;
+    Settings settings;
+    int32_t clipOid = -1;
+    int32_t clipType = 0;
+    int32_t clipCut = 0;
+    std::unique_ptr<ResourceLibrary> resourceLibrary;
+    int viewKind = -1;
+    QPointer<CViewEx> activeView;
+    QPointer<CViewEx> weekView;
+    QPointer<CViewEx> monthLunarView;
+    QPointer<CViewEx> monthWeatherView;
+    QPointer<CViewEx> anniversaryView;
+    DayWatch lastDayOfMonth;
+    SoftKeyBar* menuBar = nullptr;
+    std::unique_ptr<ButtonRow> m_buttons;
+
+    std::unique_ptr<FrameDialogs> m_dialogs;
+    FramePopupRunner m_runPopup;
+    QString m_title;
+    QString m_startupError;
+    int m_timerId = 0;
+    bool m_created = false;
+    bool m_closing = false;
+    bool m_refreshPending = false;
+    int m_refreshCount = 0;
+    int m_notificationsFreed = 0;
+};
