@@ -27,6 +27,15 @@ bool SamePattern(const RecurrenceFields& a, const RecurrenceFields& b)
            a.occurrences == b.occurrences;
 }
 
+// A series ended by a count gets its end date, one ended by a date its count,
+// as readers of either field expect.
+void ApplyExtent(ItemRow& row, const SeriesExtent& extent)
+{
+    row.lastStart = extent.lastStart;
+    if (row.pattern.range == RecurrenceRange::Count) row.pattern.patternEnd = OleDateOnly(extent.lastStart);
+    if (row.pattern.range == RecurrenceRange::Until) row.pattern.occurrences = extent.count;
+}
+
 // Every occurrence of a series, changed ones included, lies in its span.
 void SetSeriesSpan(ItemRow& row, const std::vector<ExceptionRow>& exceptions)
 {
@@ -347,8 +356,7 @@ bool PoomAppointment::SaveRow(ItemTable& table)
     m_row.start = extent->firstStart;
     m_row.end = AddSeconds(m_row.start, duration);
     m_row.pattern.patternStart = OleDateOnly(extent->firstStart);
-    m_row.lastStart = extent->lastStart;
-    if (m_row.pattern.range == RecurrenceRange::Count) m_row.pattern.patternEnd = OleDateOnly(extent->lastStart);
+    ApplyExtent(m_row, *extent);
 
     std::vector<ExceptionRow> exceptions;
     if (m_row.oid != 0) {
@@ -385,8 +393,7 @@ bool PoomTask::SaveRow(ItemTable& table)
                                              AddSeconds(OleDateOnly(anchor), -1));
             ShiftTaskDates(m_row, target.value_or(extent->firstStart));
         }
-        m_row.lastStart = extent->lastStart;
-        if (m_row.pattern.range == RecurrenceRange::Count) m_row.pattern.patternEnd = OleDateOnly(extent->lastStart);
+        ApplyExtent(m_row, *extent);
         const bool wasComplete = m_row.oid != 0 && [&] {
             const auto stored = table.Load(m_row.oid);
             return stored && stored->complete;

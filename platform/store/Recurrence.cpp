@@ -347,7 +347,10 @@ std::optional<SeriesExtent> ComputeExtent(const RecurrenceFields& p, double seri
     const double from = std::max(extent.firstStart, until - double(PeriodDays(p)) - 1.0);
     const auto tail = ExpandOccurrences(p, seriesStart, kNoDate, from, until);
     extent.lastStart = tail.empty() ? extent.firstStart : tail.back();
-    extent.count = 0;  // counted only when asked for by Count
+    // The count a date-ended series shows beside its end date.
+    const auto all = ExpandOccurrences(p, seriesStart, extent.lastStart, extent.firstStart, until,
+                                       size_t(kMaxOccurrences));
+    extent.count = int32_t(std::max<size_t>(all.size(), 1));
     return extent;
 }
 

@@ -39,7 +39,7 @@ std::string NormalizePattern(RecurrenceFields& pattern);
 struct SeriesExtent {
     double firstStart = 0;
     double lastStart = kNoDate;  // kNoDate when the series never ends
-    int32_t count = 0;           // 0 when the series never ends
+    int32_t count = 0;           // 0 when the series never ends; at most kMaxOccurrences
 };
 // Nothing when the pattern produces no occurrence at all.
 std::optional<SeriesExtent> ComputeExtent(const RecurrenceFields& pattern, double seriesStart);

@@ -131,6 +131,12 @@ TEST_F(PoomTest, OccurrencesChangeAndDeleteAlone)
     pattern->SetOccurrences(6);
     ASSERT_TRUE(series->Save()) << series->LastError();
     EXPECT_EQ(pattern->PatternEndDate(), Ole(2024, 1, 19));
+    // The other way round: ending by date gives the count.
+    pattern->SetPatternEndDate(Ole(2024, 1, 31));
+    ASSERT_TRUE(series->Save()) << series->LastError();
+    EXPECT_EQ(pattern->Occurrences(), 11);
+    pattern->SetOccurrences(6);
+    ASSERT_TRUE(series->Save()) << series->LastError();
 
     auto moved = pattern->GetOccurrence(Ole(2024, 1, 10, 23, 0));
     ASSERT_TRUE(moved);

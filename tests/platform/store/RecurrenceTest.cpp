@@ -81,6 +81,7 @@ TEST(Recurrence, ExtentFollowsCountAndEndDate)
     extent = ComputeExtent(p, Ole(2024, 1, 1, 8));
     ASSERT_TRUE(extent);
     EXPECT_EQ(extent->lastStart, Ole(2024, 3, 4, 8));
+    EXPECT_EQ(extent->count, 10);  // shown beside the end date
     EXPECT_EQ(ExpandOccurrences(p, Ole(2024, 1, 1, 8), extent->lastStart, Ole(2024, 3, 1), Ole(2024, 4, 1)),
               std::vector<double>{Ole(2024, 3, 4, 8)});
 
