@@ -45,10 +45,12 @@ std::optional<std::string> ReadTzifFooter(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
+    // Read in small blocks: zone files are a few kilobytes, and the zone is
+    // read again at every conversion.
     std::string file;
-    file.resize(kMaxFileSize + 1);
-    in.read(file.data(), static_cast<std::streamsize>(file.size()));
-    file.resize(static_cast<size_t>(in.gcount()));
+    char block[8192];
+    while (file.size() <= kMaxFileSize && in.read(block, sizeof block).gcount() > 0)
+        file.append(block, static_cast<size_t>(in.gcount()));
     if (file.size() > kMaxFileSize || file.size() < kHeaderSize || file[4] < '2')
         return std::nullopt;
 
