@@ -28,6 +28,7 @@ void CEntryPainter::SetFont(const QString& face, int height, bool clearType) {
     for (uint32_t style = 0; style < m_fonts.size(); ++style)
         m_fonts[style] = MakeFont(DescribeFont(face, height, (style & kStyleBold) != 0, false,
                                                (style & kStyleCompleted) != 0, clearType));
+    m_fitted.Clear();
 }
 
 const QFont& CEntryPainter::FontFor(uint32_t style) const { return m_fonts[FontIndex(style)]; }
@@ -71,11 +72,13 @@ MeasuredEntry CEntryPainter::Measure(const DayCellLine& line, int cellWidth, boo
     const int reserved = S(1, Axis::X) + S(2, Axis::X) + LeadWidth(line);
     const int available = cellWidth - reserved;
     const int marks = MarksWidth(line.marks);
+    const FitRequest request{line.bodyText, static_cast<uint32_t>(FontIndex(line.style)), available,
+                             multiline ? cellWidth - S(10, Axis::X) : 0, marks, multiline};
     MeasuredEntry measured;
-    measured.fitted =
-        multiline
-            ? WrapTextToWidth(metrics, line.bodyText, available, cellWidth - S(10, Axis::X), marks)
-            : FitTextToWidth(metrics, line.bodyText, available, marks);
+    measured.fitted = m_fitted.Get(request, [&] {
+        return multiline ? WrapTextToWidth(metrics, line.bodyText, available, request.laterWidth, marks)
+                         : FitTextToWidth(metrics, line.bodyText, available, marks);
+    });
     measured.height = static_cast<int>(measured.fitted.count(QLatin1Char('\n')) + 1) *
                       metrics.height();
     return measured;

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "views/ColorRef.h"
+#include "views/FittedTextCache.h"
 #include "views/Markers.h"
 #include "views/ScreenDpi.h"
 
@@ -79,4 +80,5 @@ private:
     std::array<QPixmap, kPictureCount> m_picturesOnWhite;
     LeadColours m_normalLead{0x804000, std::nullopt};
     LeadColours m_selectedLead{0xFFFFFF, 0xC37D7D};
+    mutable FittedTextCache m_fitted;
 };

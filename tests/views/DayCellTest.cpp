@@ -110,6 +110,25 @@ TEST_F(DayCellTest, MultilineWrapsAndGrowsTheRow) {
     EXPECT_EQ(cell->RowHeight(0), Metrics().height());
 }
 
+TEST_F(DayCellTest, RemeasuresWhenTheFontOrTheWidthChanges) {
+    // Fitted bodies are remembered between reloads; none may outlive the
+    // font or the cell width it was fitted for. A marker lead keeps the room
+    // the same under both fonts.
+    cell->AddEntry({"(E)", longBody, 0, 0, 0});
+    const QString normal = cell->FittedBody(0);
+    cell->SetEntryFont("Tahoma", 26, false);
+    cell->Clear();
+    cell->AddEntry({"(E)", longBody, 0, 0, 0});
+    const QString large = cell->FittedBody(0);
+    EXPECT_LT(large.size(), normal.size());
+    EXPECT_LE(Metrics().horizontalAdvance(large), 160 - (3 + 10));
+
+    cell->SetRect(0, 0, 320, 120);
+    cell->Clear();
+    cell->AddEntry({"(E)", longBody, 0, 0, 0});
+    EXPECT_GT(cell->FittedBody(0).size(), large.size());
+}
+
 TEST_F(DayCellTest, DrawsMarkersAndMarksAsPictures) {
     cell->AddEntry({"(NULL)", "", 0, 0, 0});
     cell->AddEntry({"(T2)", "xxxx", 0x0000FF, 0, kMarkRecurring});
