@@ -8,7 +8,7 @@ std::vector<WeekAppointment> PimWeekItemSource::FindAppointments(TimeValue weekS
     std::vector<WeekAppointment> found;
     for (const auto& item : m_session.FindWeekAppointments(weekStart, weekEnd)) {
         WeekAppointment appointment;
-        appointment.oid = static_cast<int32_t>(item->Oid());
+        appointment.oid = item->Oid();
         appointment.subject = item->Subject();
         appointment.location = item->Location();
         appointment.start = item->Start();
@@ -31,26 +31,14 @@ std::vector<WeekTask> PimWeekItemSource::ReadTasks(TimeValue weekStart, TimeValu
     options.showCompleteTask = settings.m_ShowCompleteTask != 0;
     options.hideUndatedTask = settings.m_HideUndatedTask != 0;
     std::vector<WeekTask> tasks;
-    for (const TaskRecord& record : m_session.ReadWeekTasks(weekStart, weekEnd, options)) {
-        WeekTask task;
-        task.oid = static_cast<int32_t>(record.oid);
-        task.subject = record.subject;
-        task.recurring = record.recurring;
-        task.reminder = record.reminder;
-        task.importance = record.importance;
-        task.startDate = record.startDate;
-        task.dueDate = record.dueDate;
-        task.completedDate = record.completedDate;
-        task.complete = record.complete;
-        task.hasNotes = record.hasNotes;
-        tasks.push_back(std::move(task));
-    }
+    for (TaskRecord& record : m_session.ReadWeekTasks(weekStart, weekEnd, options))
+        tasks.push_back(WeekTask{std::move(record), std::nullopt});
     return tasks;
 }
 
-bool PimWeekItemSource::ToggleTaskCompletion(int32_t oid, TimeValue day)
+bool PimWeekItemSource::ToggleTaskCompletion(CEOID oid, TimeValue day)
 {
-    auto item = m_session.GetItemFromOid(static_cast<CEOID>(oid));
+    auto item = m_session.GetItemFromOid(oid);
     PoomTask* task = item ? item->AsTask() : nullptr;
     if (task == nullptr)
         return false;
@@ -83,11 +71,11 @@ PimWeekItemSource::ItemLook& PimWeekItemSource::LookOf(PoomItem& item, bool with
     return look->second;
 }
 
-ColorRef PimWeekItemSource::TaskColor(int32_t oid)
+ColorRef PimWeekItemSource::TaskColor(CEOID oid)
 {
-    if (const auto known = m_looks.find(static_cast<CEOID>(oid)); known != m_looks.end())
+    if (const auto known = m_looks.find(oid); known != m_looks.end())
         return known->second.color;
-    auto item = m_session.GetItemFromOid(static_cast<CEOID>(oid));
+    auto item = m_session.GetItemFromOid(oid);
     return item ? LookOf(*item, false).color : 0;
 }
 

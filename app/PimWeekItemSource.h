@@ -17,8 +17,8 @@ public:
 
     std::vector<WeekAppointment> FindAppointments(TimeValue weekStart, TimeValue weekEnd) override;
     std::vector<WeekTask> ReadTasks(TimeValue weekStart, TimeValue weekEnd, const Settings& settings) override;
-    ColorRef TaskColor(int32_t oid) override;
-    bool ToggleTaskCompletion(int32_t oid, TimeValue day) override;
+    ColorRef TaskColor(CEOID oid) override;
+    bool ToggleTaskCompletion(CEOID oid, TimeValue day) override;
 
     // An item's colour (a named property that only a fetched item gives) and
     // an appointment's notes flag cost a look-up each, so they are kept

@@ -13,7 +13,7 @@ const std::string kMarkerEmptyDay = "(NULL)";
 const std::string kMarkerFirstDay = "(E)";
 const std::string kMarkerContinued = "<<";
 
-bool IsDateSet(double date) { return date != kNoTaskDate; }
+bool IsDateSet(double date) { return date != kNoDate; }
 
 std::optional<SolarDate> DayOfOleDate(double date) {
     const auto record = RecordOfOleDate(date);
@@ -70,7 +70,7 @@ void AddAppointmentEntries(WeekCells& cells, const WeekContext& week,
     const int last = std::max(first, DaysBetween(week.first, endDay));
 
     ItemEntry base;
-    base.oid = static_cast<CEOID>(appointment.oid);
+    base.oid = appointment.oid;
     base.kind = kKindAppointment;
     base.start = appointment.start;
     base.color = appointment.color;
@@ -116,7 +116,7 @@ void AddTaskEntries(WeekCells& cells, const WeekContext& week, const WeekTask& t
     const std::string undated = Printf("(FT%d)", importance);
 
     ItemEntry base;
-    base.oid = static_cast<CEOID>(task.oid);
+    base.oid = task.oid;
     base.kind = kKindTask;
     base.start = task.startDate;
     base.color = task.color.value_or(0);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "pim/session/ItemModel.h"
 #include "pim/time/TimeValue.h"
 #include "views/ColorRef.h"
 
@@ -15,7 +16,7 @@ struct Settings;
 
 // One occurrence of an appointment as the week view reads it.
 struct WeekAppointment {
-    int32_t oid = -1;
+    CEOID oid = kNoItem;
     std::string subject;   // UTF-8
     std::string location;  // UTF-8
     double start = 0;      // OLE dates, local time
@@ -27,25 +28,12 @@ struct WeekAppointment {
     ColorRef color = 0;
 };
 
-// One task of the week's task scan; dates are OLE dates or kNoTaskDate.
-struct WeekTask {
-    int32_t oid = -1;
-    std::string subject;  // UTF-8
-    bool recurring = false;
-    bool reminder = false;
-    int32_t importance = 1;  // 0 low, 1 normal, 2 high
-    double startDate = 0;
-    double dueDate = 0;
-    double completedDate = 0;
-    bool complete = false;
-    bool hasNotes = false;
+// One task of the week's task scan; dates are OLE dates or kNoDate.
+struct WeekTask : TaskRecord {
     // None when the source leaves it to TaskColor: most tasks of a week's
     // scan show no entry, and the colour is the dearest thing to read.
     std::optional<ColorRef> color;
 };
-
-// The store's "no date" (1 January 4501).
-inline constexpr double kNoTaskDate = 949998.0;
 
 class WeekItemSource {
 public:
@@ -61,9 +49,9 @@ public:
                                             const Settings& settings) = 0;
     // The colour of a task whose record came without one; asked only for
     // tasks that show in the week.
-    virtual ColorRef TaskColor(int32_t /*oid*/) { return 0; }
+    virtual ColorRef TaskColor(CEOID /*oid*/) { return 0; }
     // Marks an open task complete or a complete one open again; a completed
     // task that does not recur gets `day` as its completion date. False when
     // the task cannot be fetched or saved.
-    virtual bool ToggleTaskCompletion(int32_t oid, TimeValue day) = 0;
+    virtual bool ToggleTaskCompletion(CEOID oid, TimeValue day) = 0;
 };

@@ -123,5 +123,5 @@ void CWeekView::ToggleSelectedTaskCompletion() {
     if (selection.kind != kKindTask || selection.oid == kNoItem) return;
     // The store's change notification brings the view up to date.
     const SolarDate day = DateOfTime(m_host.GetCurrentDate());
-    m_host.GetItemSource().ToggleTaskCompletion(static_cast<int32_t>(selection.oid), MidnightOfDate(day));
+    m_host.GetItemSource().ToggleTaskCompletion(selection.oid, MidnightOfDate(day));
 }

@@ -18,21 +18,21 @@ public:
     std::vector<WeekAppointment> appointments;
     std::vector<WeekTask> tasks;
     struct Toggle {
-        int32_t oid;
+        CEOID oid;
         TimeValue day;
     };
     std::vector<Toggle> toggles;
-    std::vector<int32_t> colourAsked;
+    std::vector<CEOID> colourAsked;
 
     std::vector<WeekAppointment> FindAppointments(TimeValue, TimeValue) override {
         return appointments;
     }
     std::vector<WeekTask> ReadTasks(TimeValue, TimeValue, const Settings&) override { return tasks; }
-    ColorRef TaskColor(int32_t oid) override {
+    ColorRef TaskColor(CEOID oid) override {
         colourAsked.push_back(oid);
         return 0x00FF00;
     }
-    bool ToggleTaskCompletion(int32_t oid, TimeValue day) override {
+    bool ToggleTaskCompletion(CEOID oid, TimeValue day) override {
         toggles.push_back({oid, day});
         return true;
     }

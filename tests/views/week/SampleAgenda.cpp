@@ -6,7 +6,7 @@
 
 namespace {
 
-WeekAppointment Appointment(int32_t oid, const char* subject, const char* location, double start,
+WeekAppointment Appointment(CEOID oid, const char* subject, const char* location, double start,
                             double end) {
     WeekAppointment appointment;
     appointment.oid = oid;
@@ -17,13 +17,13 @@ WeekAppointment Appointment(int32_t oid, const char* subject, const char* locati
     return appointment;
 }
 
-WeekTask Task(int32_t oid, const char* subject, double due, int importance) {
+WeekTask Task(CEOID oid, const char* subject, double due, int importance) {
     WeekTask task;
     task.oid = oid;
     task.subject = subject;
-    task.startDate = kNoTaskDate;
+    task.startDate = kNoDate;
     task.dueDate = due;
-    task.completedDate = kNoTaskDate;
+    task.completedDate = kNoDate;
     task.importance = importance;
     return task;
 }
@@ -62,7 +62,7 @@ void FillSampleAgenda(FakeWeekHost& host, const std::string& folder) {
     tasks.push_back(Task(21, "분기 보고서 제출", Ole(2009, 10, 2), 2));
     tasks.push_back(Task(22, "자동차세 납부", Ole(2009, 9, 28), 1));
     tasks.push_back(Task(23, "도서관 책 반납", Ole(2009, 10, 8), 1));
-    tasks.push_back(Task(24, "선물 준비", kNoTaskDate, 1));
+    tasks.push_back(Task(24, "선물 준비", kNoDate, 1));
     WeekTask mail = Task(25, "우편 발송", Ole(2009, 9, 29), 0);
     mail.complete = true;
     mail.completedDate = Ole(2009, 9, 29);

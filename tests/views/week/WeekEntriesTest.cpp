@@ -25,7 +25,7 @@ protected:
         task.subject = subject;
         task.startDate = start;
         task.dueDate = due;
-        task.completedDate = kNoTaskDate;
+        task.completedDate = kNoDate;
         task.importance = importance;
         return task;
     }
@@ -104,12 +104,12 @@ TEST_F(WeekEntriesTest, AllDayItemsOverTheWeekend) {
 
 TEST_F(WeekEntriesTest, OpenTasksOnTheirDaysAndOnToday) {
     std::vector<WeekTask> tasks;
-    tasks.push_back(Task("세금", kNoTaskDate, Ole(2009, 3, 9)));                // two days overdue
-    tasks.push_back(Task("보고서", kNoTaskDate, Ole(2009, 3, 14)));             // three days left
-    tasks.push_back(Task("우편", kNoTaskDate, Ole(2009, 3, 11)));               // due today
-    tasks.push_back(Task("정리", kNoTaskDate, kNoTaskDate, 2));                 // undated, high
+    tasks.push_back(Task("세금", kNoDate, Ole(2009, 3, 9)));                // two days overdue
+    tasks.push_back(Task("보고서", kNoDate, Ole(2009, 3, 14)));             // three days left
+    tasks.push_back(Task("우편", kNoDate, Ole(2009, 3, 11)));               // due today
+    tasks.push_back(Task("정리", kNoDate, kNoDate, 2));                 // undated, high
     tasks.push_back(Task("예약", Ole(2009, 3, 13), Ole(2009, 3, 20), 0));       // starts Friday
-    tasks.push_back(Task("독서", Ole(2009, 3, 2), kNoTaskDate));                // begun, no due
+    tasks.push_back(Task("독서", Ole(2009, 3, 2), kNoDate));                // begun, no due
     week.settings.m_ShowTaskStart = 1;
     week.settings.m_BoldImportantTask = 1;
     for (const WeekTask& task : tasks) AddTaskEntries(cells, week, task);
@@ -139,10 +139,10 @@ TEST_F(WeekEntriesTest, OpenTasksOnTheirDaysAndOnToday) {
 }
 
 TEST_F(WeekEntriesTest, CompletedTasksAndWeeksWithoutToday) {
-    WeekTask done = Task("청소", kNoTaskDate, Ole(2009, 3, 10), 0);
+    WeekTask done = Task("청소", kNoDate, Ole(2009, 3, 10), 0);
     done.complete = true;
     done.completedDate = Ole(2009, 3, 12);
-    WeekTask undatedDone = Task("빨래", kNoTaskDate, kNoTaskDate);
+    WeekTask undatedDone = Task("빨래", kNoDate, kNoDate);
     undatedDone.complete = true;
     undatedDone.completedDate = Ole(2009, 3, 12);
     AddTaskEntries(cells, week, done);
@@ -158,8 +158,8 @@ TEST_F(WeekEntriesTest, CompletedTasksAndWeeksWithoutToday) {
     WeekContext next = week;
     next.first = {2009, 3, 16};
     WeekCells later;
-    AddTaskEntries(later, next, Task("보고서", kNoTaskDate, Ole(2009, 3, 17)));
-    AddTaskEntries(later, next, Task("정리", kNoTaskDate, kNoTaskDate));
+    AddTaskEntries(later, next, Task("보고서", kNoDate, Ole(2009, 3, 17)));
+    AddTaskEntries(later, next, Task("정리", kNoDate, kNoDate));
     size_t total = 0;
     for (const auto& cell : later) total += cell.size();
     EXPECT_EQ(total, 1u);

@@ -67,9 +67,9 @@ protected:
         WeekTask report;
         report.oid = 21;
         report.subject = "보고서";
-        report.startDate = kNoTaskDate;
+        report.startDate = kNoDate;
         report.dueDate = Ole(2009, 3, 13);
-        report.completedDate = kNoTaskDate;
+        report.completedDate = kNoDate;
         host.source.tasks.push_back(report);
     }
     // The middle of an entry line of a cell (first visible line at the top).
@@ -185,7 +185,7 @@ TEST_F(WeekViewTest, StrokesActOnTheEntryThePenSelected) {
     const QPoint task = EntryPoint(4, 0);
     Stroke(*view, {task, task + QPoint(30, 0)});
     ASSERT_EQ(host.source.toggles.size(), 1u);
-    EXPECT_EQ(host.source.toggles[0].oid, 21);
+    EXPECT_EQ(host.source.toggles[0].oid, 21u);
     EXPECT_EQ(host.source.toggles[0].day, At(2009, 3, 13));
 
     // On an appointment or an empty day the flick does nothing.
@@ -327,7 +327,7 @@ TEST_F(WeekViewTest, TaskColoursAreReadOnlyForTasksThatShow) {
     host.source.tasks.push_back(uncoloured);
     host.source.tasks[1].color.reset();
     Make();
-    EXPECT_EQ(host.source.colourAsked, std::vector<int32_t>{23});
+    EXPECT_EQ(host.source.colourAsked, std::vector<CEOID>{23});
     EXPECT_EQ(view->CellEntries(4)[0].color, 0x0000FFu);
     EXPECT_EQ(view->CellEntries(4)[1].color, 0x00FF00u);
 }
