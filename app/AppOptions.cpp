@@ -47,7 +47,7 @@ std::optional<QSize> ParseSize(const QString& text)
     return QSize(*width, *height);
 }
 
-std::optional<CalendarDay> ParseDate(const QString& text)
+std::optional<SolarDate> ParseDate(const QString& text)
 {
     static const QRegularExpression pattern(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
     if (!pattern.match(text).hasMatch())
@@ -56,7 +56,7 @@ std::optional<CalendarDay> ParseDate(const QString& text)
     // Time values reach from 1970 to early 2106.
     if (!date.isValid() || date.year() < 1971 || date.year() > 2105)
         return std::nullopt;
-    return CalendarDay{date.year(), date.month(), date.day()};
+    return SolarDate{date.year(), date.month(), date.day()};
 }
 
 std::optional<int> ParseView(const QString& text)

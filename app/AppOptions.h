@@ -9,11 +9,7 @@
 #include <filesystem>
 #include <optional>
 
-struct CalendarDay {
-    int year = 0;
-    int month = 0;  // 1-12
-    int day = 0;
-};
+#include "calendar/CivilDate.h"
 
 struct AppOptions {
     std::filesystem::path deviceDir;  // empty: the environment's choice
@@ -21,7 +17,7 @@ struct AppOptions {
     QSize clientSize{480, 640};
     QString screenshotFile;            // empty: a normal run
     int viewKind = 1;                  // the first view (screenshots)
-    std::optional<CalendarDay> date;   // the first current date instead of today
+    std::optional<SolarDate> date;     // the first current date instead of today
 
     bool IsScreenshot() const { return !screenshotFile.isEmpty(); }
 };

@@ -16,7 +16,7 @@ namespace {
 
 void PrintError(const QString& text) { std::fprintf(stderr, "Dayvane: %s\n", text.toLocal8Bit().constData()); }
 
-TimeValue DayOf(const CalendarDay& day) { return TimeFromFields(day.year, day.month, day.day, 0, 0, 0); }
+TimeValue DayOf(const SolarDate& day) { return TimeFromFields(day.year, day.month, day.day, 0, 0, 0); }
 
 }  // namespace
 
