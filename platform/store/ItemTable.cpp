@@ -24,12 +24,11 @@ void CheckPattern(ItemRow& row)
     if (!NormalizePattern(copy).empty()) row.pattern.type = olRecursOnce;
 }
 
-ItemRow ReadRow(SQLite::Statement& q)
+// The fields an appointment and a changed occurrence both hold, in the same
+// column order in both tables.
+template <class Row>
+void ReadOccurrenceFields(SQLite::Statement& q, int& c, Row& row)
 {
-    ItemRow row;
-    int c = 0;
-    row.oid = CEOID(q.getColumn(c++).getInt64());
-    row.kind = q.getColumn(c++).getInt() == 2 ? ItemKind::Task : ItemKind::Appointment;
     row.subject = q.getColumn(c++).getString();
     row.location = q.getColumn(c++).getString();
     row.start = q.getColumn(c++).getDouble();
@@ -37,6 +36,27 @@ ItemRow ReadRow(SQLite::Statement& q)
     row.allDay = q.getColumn(c++).getInt() != 0;
     row.reminderSet = q.getColumn(c++).getInt() != 0;
     row.reminderMinutes = q.getColumn(c++).getInt();
+}
+
+template <class Row>
+void BindOccurrenceFields(SQLite::Statement& q, int& i, const Row& row)
+{
+    q.bind(i++, row.subject);
+    q.bind(i++, row.location);
+    q.bind(i++, row.start);
+    q.bind(i++, row.end);
+    q.bind(i++, int(row.allDay));
+    q.bind(i++, int(row.reminderSet));
+    q.bind(i++, row.reminderMinutes);
+}
+
+ItemRow ReadRow(SQLite::Statement& q)
+{
+    ItemRow row;
+    int c = 0;
+    row.oid = CEOID(q.getColumn(c++).getInt64());
+    row.kind = q.getColumn(c++).getInt() == 2 ? ItemKind::Task : ItemKind::Appointment;
+    ReadOccurrenceFields(q, c, row);
     row.reminderTime = q.getColumn(c++).getDouble();
     row.startDate = q.getColumn(c++).getDouble();
     row.dueDate = q.getColumn(c++).getDouble();
@@ -67,13 +87,7 @@ int BindRow(SQLite::Statement& q, const ItemRow& row)
 {
     int i = 1;
     q.bind(i++, int(row.kind));
-    q.bind(i++, row.subject);
-    q.bind(i++, row.location);
-    q.bind(i++, row.start);
-    q.bind(i++, row.end);
-    q.bind(i++, int(row.allDay));
-    q.bind(i++, int(row.reminderSet));
-    q.bind(i++, row.reminderMinutes);
+    BindOccurrenceFields(q, i, row);
     q.bind(i++, row.reminderTime);
     q.bind(i++, row.startDate);
     q.bind(i++, row.dueDate);
@@ -119,13 +133,7 @@ ExceptionRow ReadException(SQLite::Statement& q)
     row.series = CEOID(q.getColumn(c++).getInt64());
     row.original = q.getColumn(c++).getInt64();
     row.deleted = q.getColumn(c++).getInt() != 0;
-    row.subject = q.getColumn(c++).getString();
-    row.location = q.getColumn(c++).getString();
-    row.start = q.getColumn(c++).getDouble();
-    row.end = q.getColumn(c++).getDouble();
-    row.allDay = q.getColumn(c++).getInt() != 0;
-    row.reminderSet = q.getColumn(c++).getInt() != 0;
-    row.reminderMinutes = q.getColumn(c++).getInt();
+    ReadOccurrenceFields(q, c, row);
     return row;
 }
 
@@ -234,13 +242,7 @@ void ItemTable::SaveException(const ExceptionRow& row)
     q->bind(i++, int64_t(row.series));
     q->bind(i++, row.original);
     q->bind(i++, int(row.deleted));
-    q->bind(i++, row.subject);
-    q->bind(i++, row.location);
-    q->bind(i++, row.start);
-    q->bind(i++, row.end);
-    q->bind(i++, int(row.allDay));
-    q->bind(i++, int(row.reminderSet));
-    q->bind(i++, row.reminderMinutes);
+    BindOccurrenceFields(*q, i, row);
     if (row.notes)
         q->bind(i, row.notes->data(), int(row.notes->size()));
     else
