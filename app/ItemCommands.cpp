@@ -2,8 +2,8 @@
 
 #include "app/FrameDates.h"
 #include "app/FrameDialogs.h"
-#include "app/settings/ChangeFlags.h"
-#include "app/settings/SettingsKeys.h"
+#include "settings/ChangeFlags.h"
+#include "settings/SettingsKeys.h"
 #include "calendar/Anniversary.h"
 #include "calendar/AnniversaryFile.h"
 #include "pim/session/ItemDates.h"

@@ -14,7 +14,7 @@
 
 #include "app/FrameDates.h"
 #include "app/FrameSelection.h"
-#include "app/settings/Settings.h"
+#include "settings/Settings.h"
 #include "calendar/Anniversary.h"
 #include "platform/shell/MenuDesc.h"
 #include "views/ViewEx.h"

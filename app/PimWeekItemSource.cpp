@@ -1,6 +1,6 @@
 #include "app/PimWeekItemSource.h"
 
-#include "app/settings/Settings.h"
+#include "settings/Settings.h"
 #include "pim/session/PimSession.h"
 
 std::vector<WeekAppointment> PimWeekItemSource::FindAppointments(TimeValue weekStart, TimeValue weekEnd)

@@ -2,9 +2,9 @@
 // works and closes it again.
 #include <benchmark/benchmark.h>
 
-#include "app/settings/CRegistry.h"
-#include "app/settings/Settings.h"
-#include "app/settings/SettingsKeys.h"
+#include "settings/CRegistry.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 #include "tests/platform/device/TempDevice.h"
 
 namespace {

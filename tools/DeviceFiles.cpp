@@ -1,8 +1,8 @@
 #include "tools/DeviceFiles.h"
 
-#include "app/settings/CRegistry.h"
-#include "app/settings/ChangeFlags.h"
-#include "app/settings/SettingsKeys.h"
+#include "settings/CRegistry.h"
+#include "settings/ChangeFlags.h"
+#include "settings/SettingsKeys.h"
 #include "calendar/AnniversaryFile.h"
 #include "platform/device/DeviceDirectory.h"
 #include "platform/time/PlatformTime.h"

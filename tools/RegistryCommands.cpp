@@ -4,8 +4,8 @@
 #include <optional>
 #include <ostream>
 
-#include "app/settings/CRegistry.h"
-#include "app/settings/SettingsKeys.h"
+#include "settings/CRegistry.h"
+#include "settings/SettingsKeys.h"
 #include "platform/registry/RegistryText.h"
 #include "tools/CliOptions.h"
 #include "tools/Commands.h"

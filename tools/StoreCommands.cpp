@@ -9,7 +9,7 @@
 #include <mutex>
 #include <ostream>
 
-#include "app/settings/Settings.h"
+#include "settings/Settings.h"
 #include "pim/session/ItemDates.h"
 #include "pim/session/PimSession.h"
 #include "platform/device/DeviceDirectory.h"

@@ -2,7 +2,7 @@
 // user is looking at. The main frame implements it.
 #pragma once
 
-#include "app/settings/Settings.h"
+#include "settings/Settings.h"
 #include "pim/time/TimeValue.h"
 
 class ViewHost {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/ItemCommands.h"
-#include "app/settings/CRegistry.h"
-#include "app/settings/SettingsKeys.h"
+#include "settings/CRegistry.h"
+#include "settings/SettingsKeys.h"
 #include "calendar/AnniversaryFile.h"
 #include "pim/session/PimSession.h"
 #include "platform/shell/MessageBox.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "app/settings/Settings.h"
+#include "settings/Settings.h"
 #include "calendar/AnniversaryDayEntries.h"
 #include "pim/session/ItemModel.h"
 #include "views/week/WeekItemSource.h"

@@ -1,8 +1,8 @@
-#include "app/settings/Settings.h"
+#include "settings/Settings.h"
 
-#include "app/settings/CRegistry.h"
-#include "app/settings/ChangeFlags.h"
-#include "app/settings/SettingsKeys.h"
+#include "settings/CRegistry.h"
+#include "settings/ChangeFlags.h"
+#include "settings/SettingsKeys.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/settings/CRegistry.h"
-#include "app/settings/Settings.h"
-#include "app/settings/SettingsKeys.h"
+#include "settings/CRegistry.h"
+#include "settings/Settings.h"
+#include "settings/SettingsKeys.h"
 #include "tests/platform/device/TempDevice.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/settings/CRegistry.h"
+#include "settings/CRegistry.h"
 
 #include <optional>
 

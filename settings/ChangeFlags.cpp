@@ -1,7 +1,7 @@
-#include "app/settings/ChangeFlags.h"
+#include "settings/ChangeFlags.h"
 
-#include "app/settings/CRegistry.h"
-#include "app/settings/SettingsKeys.h"
+#include "settings/CRegistry.h"
+#include "settings/SettingsKeys.h"
 
 void RaiseChangeFlag(const char* flagName)
 {
