@@ -5,18 +5,8 @@
 
 #include <optional>
 
+#include "agenda/WeekRange.h"
 #include "pim/time/TimeValue.h"
-
-struct WeekRange {
-    TimeValue start = 0;  // midnight of the week's first day
-    TimeValue end = 0;    // the last second of its seventh day
-};
-
-// The week that holds `date`; it begins on Sunday or on Monday.
-WeekRange WeekAround(TimeValue date, bool sundayAsStart);
-
-// Midnight `days` calendar days after the day of `date` (negative: before).
-TimeValue DayOffset(TimeValue date, int days);
 
 // A new appointment starts on the day of `currentDate` at the hour of
 // now + 30 minutes, on the full hour when that moment's minute is below 31,

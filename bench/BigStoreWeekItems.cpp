@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/PimWeekItemSource.h"
+#include "agenda/PimWeekItemSource.h"
 #include "bench/BigStoreGenerator.h"
 #include "pim/session/PimSession.h"
 

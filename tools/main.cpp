@@ -13,6 +13,8 @@ namespace {
 const char kUsage[] =
     "사용법: dayvane-cli [--device DIR] 명령 ...\n"
     "  week [YYYY-MM-DD]                 이번 주의 양력, 음력 날짜와 기념일\n"
+    "  week [YYYY-MM-DD] --entries       주간 보기의 항목 (칸, 종류, ID, 머리글, 시간, 내용,\n"
+    "                                    색 0xBBGGRR, 글꼴 비트, 표시 비트; 탭으로 구분)\n"
     "  lunar DATE [--to DATE]            양력 -> 음력\n"
     "  solar YYYY-MM-DD [--leap]         음력 -> 양력\n"
     "  anniv list | on DATE [--days N] | add | edit INDEX | rm INDEX\n"

@@ -1,11 +1,14 @@
-// Colours as the stored data and the drawing code give them: 0x00BBGGRR, red in
-// the low byte.
+// Colours in the drawing code: the stored form and its conversion to Qt's.
 #pragma once
 
 #include <QColor>
-#include <cstdint>
 
-using ColorRef = uint32_t;
+#include "pim/session/ColorRef.h"
+
+inline constexpr ColorRef kWhite = 0xFFFFFF;
+// Day numbers and weekday texts of Sundays and Saturdays.
+inline constexpr ColorRef kSundayTextColour = 0x9600FF;
+inline constexpr ColorRef kSaturdayTextColour = 0xFF8000;
 
 inline QColor ColorFromRef(ColorRef ref) {
     return QColor(static_cast<int>(ref & 0xFF), static_cast<int>((ref >> 8) & 0xFF),

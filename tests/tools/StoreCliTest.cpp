@@ -79,3 +79,37 @@ TEST_F(StoreCli, ExportsAndImportsIcalendarFiles)
     EXPECT_THAT(r.err, HasSubstr("8번째 줄"));
     EXPECT_EQ(Ok({"list", "--from", "2024-03-01", "--to", "2024-03-01"}), "");
 }
+
+TEST_F(StoreCli, WeekEntriesAreTheWeekViewsLinesAsText)
+{
+    cli.SetNow("2026-12-22T10:00:00");
+    Ok({"add", "appt", "--subject", "팀 회의", "--start", "2026-12-21 09:30", "--end", "2026-12-21 10:30",
+        "--location", "본사", "--reminder", "15", "--color", "#ff8000"});
+    Ok({"add", "task", "--subject", "연말 보고서", "--due", "2026-12-24", "--importance", "2"});
+    Ok({"add", "appt", "--subject", "출장", "--start", "2026-12-23 22:00", "--end", "2026-12-25 08:00"});
+    Ok({"add", "task", "--subject", "a\tb\\c\r\nd", "--due", "2026-12-18"});
+    const std::string week = "# week 2026-12-21 .. 2026-12-27 today 2026-12-22\n"
+                             "0\t1\t1\t9:30a\t9:30a-10:30a\t팀 회의 (본사)\t0x0080FF\t0\t2\n"
+                             "1\t2\t2\t(T2)\t\t연말 보고서(2d)\t0x000000\t0\t8\n"
+                             "1\t2\t4\t(T1)\t\ta\\tb\\\\c\\r\\nd(+4d)\t0x9600FF\t0\t0\n"
+                             "2\t1\t3\t10:00p\t10:00p-8:00a\t출장\t0x000000\t0\t0\n"
+                             "3\t1\t3\t<<\t\t출장\t0x000000\t0\t0\n"
+                             "3\t2\t2\t(T2)\t\t연말 보고서\t0x000000\t0\t8\n"
+                             "4\t3\t16\t(E)\t\t성탄절\t0x0000D8\t0\t0\n"
+                             "4\t1\t3\t<<\t\t출장 (~8:00a)\t0x000000\t0\t0\n"
+                             "5\t0\t-1\t(NULL)\t\t\t0x000000\t0\t0\n"
+                             "6\t0\t-1\t(NULL)\t\t\t0x000000\t0\t0\n";
+    EXPECT_EQ(Ok({"week", "2026-12-27", "--entries"}), week);
+
+    // The settings the view reads change the lines the same way.
+    Ok({"reg", "set", "24hour", "1"});
+    Ok({"reg", "set", "BoldImportantTask", "1"});
+    Ok({"reg", "set", "SundayAsStart", "1"});
+    const std::string sundayFirst = Ok({"week", "2026-12-21", "--entries"});
+    EXPECT_THAT(sundayFirst, HasSubstr("# week 2026-12-20 .. 2026-12-26 today 2026-12-22\n"));
+    EXPECT_THAT(sundayFirst, HasSubstr("\n1\t1\t1\t9:30\t9:30-10:30\t팀 회의 (본사)\t0x0080FF\t0\t2\n"));
+    EXPECT_THAT(sundayFirst, HasSubstr("\n4\t2\t2\t(T2)\t\t연말 보고서\t0x000000\t1\t8\n"));
+
+    const CliResult refused = cli.Run({"week", "2026-12-21", "--entries", "--frobnicate"});
+    EXPECT_EQ(refused.exitCode, 2);
+}

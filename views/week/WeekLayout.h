@@ -8,16 +8,15 @@
 #include <QString>
 #include <array>
 
+#include "agenda/WeekDates.h"
 #include "calendar/CivilDate.h"
 #include "views/DayCellPart.h"
 #include "views/ScreenDpi.h"
 
-inline constexpr int kWeekDays = 7;
-
 inline constexpr ColorRef kStripLineColour = 0xBEBEBE;
 inline constexpr ColorRef kDetailStripColour = 0xE6E6E6;
 inline constexpr ColorRef kTodayCellColour = 0xC8FFFF;
-inline constexpr ColorRef kCellColour = 0xFFFFFF;
+inline constexpr ColorRef kCellColour = kWhite;
 inline constexpr ColorRef kCellOutlineColour = 0xBEBEBE;
 
 struct WeekScreenLayout {

@@ -9,8 +9,8 @@
 
 #include "calendar/Anniversary.h"
 #include "resources/ResourceLibrary.h"
-#include "views/week/WeekDates.h"
-#include "views/week/WeekItemSource.h"
+#include "agenda/WeekDates.h"
+#include "agenda/WeekItemSource.h"
 #include "views/week/WeekViewHost.h"
 
 class ListItemSource : public WeekItemSource {

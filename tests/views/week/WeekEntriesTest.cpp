@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/views/week/WeekTestSupport.h"
 #include "views/Markers.h"
-#include "views/week/WeekEntries.h"
+#include "agenda/WeekEntries.h"
 
 namespace {
 
@@ -197,6 +199,40 @@ TEST_F(WeekEntriesTest, AnniversariesWithNeighbourDaysAndPlaceholders) {
         EXPECT_EQ(all[day][0].leadText, "(NULL)");
         EXPECT_EQ(all[day][0].oid, kNoItem);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Whether a task shows decides whether its colour is read; it must agree with
+// the entries the task gets, for every place its dates can fall.
+TEST_F(WeekEntriesTest, TaskShowsExactlyWhenItGetsAnEntry) {
+    const std::vector<double> dates{kNoDate,         Ole(2009, 3, 1, 0),  Ole(2009, 3, 9, 0),
+                                    Ole(2009, 3, 10, 0), Ole(2009, 3, 11, 0), Ole(2009, 3, 12, 0),
+                                    Ole(2009, 3, 15, 0), Ole(2009, 3, 20, 0)};
+    int shown = 0;
+    for (const SolarDate today : {SolarDate{2009, 3, 11}, SolarDate{2009, 3, 20}}) {
+        week.today = today;
+        for (int showStart = 0; showStart <= 1; ++showStart) {
+            week.settings.m_ShowTaskStart = showStart;
+            for (double start : dates)
+                for (double due : dates)
+                    for (double completed : dates) {
+                        WeekTask task = Task("t", start, due);
+                        task.complete = completed != kNoDate;
+                        task.completedDate = completed;
+                        WeekCells entries;
+                        AddTaskEntries(entries, week, task);
+                        const bool hasEntry = std::any_of(entries.begin(), entries.end(),
+                                                          [](const auto& cell) { return !cell.empty(); });
+                        shown += hasEntry ? 1 : 0;
+                        EXPECT_EQ(TaskShowsInWeek(week, task), hasEntry)
+                            << start << " " << due << " " << completed << " " << today.day << " " << showStart;
+                    }
+        }
+    }
+    EXPECT_GT(shown, 0);
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <array>
 #include <vector>
 
-#include "settings/Settings.h"
+#include "agenda/WeekDates.h"
+#include "agenda/WeekItemSource.h"
 #include "calendar/AnniversaryDayEntries.h"
 #include "pim/session/ItemModel.h"
-#include "views/week/WeekItemSource.h"
-#include "views/week/WeekLayout.h"
+#include "settings/Settings.h"
 
 using WeekCells = std::array<std::vector<ItemEntry>, kWeekDays>;
 
@@ -28,7 +28,7 @@ void AddAnniversaryEntries(WeekCells& cells, const WeekContext& week,
 void AddAppointmentEntries(WeekCells& cells, const WeekContext& week,
                            const WeekAppointment& appointment);
 void AddTaskEntries(WeekCells& cells, const WeekContext& week, const WeekTask& task);
-// Whether the task shows anywhere in the week.
+// Whether AddTaskEntries gives the task any entry in the week.
 bool TaskShowsInWeek(const WeekContext& week, const WeekTask& task);
 // "(NULL)" with no item in every cell that has nothing.
 void AddEmptyDayPlaceholders(WeekCells& cells);
@@ -37,3 +37,10 @@ void AddEmptyDayPlaceholders(WeekCells& cells);
 WeekCells CollectWeekEntries(const WeekContext& week, const AnniversaryList& anniversaries,
                              const std::vector<WeekAppointment>& appointments,
                              const std::vector<WeekTask>& tasks);
+
+// The week from weekStart to weekEnd (local midnight of its first day, last
+// second of its seventh) as the week view shows it: the source's appointments
+// and tasks (none with "HideAllTask"), the colours of the tasks that show,
+// and the anniversaries.
+WeekCells CollectWeekFromSource(const WeekContext& week, TimeValue weekStart, TimeValue weekEnd,
+                                WeekItemSource& source, const AnniversaryList& anniversaries);

@@ -1,4 +1,4 @@
-#include "app/PimWeekItemSource.h"
+#include "agenda/PimWeekItemSource.h"
 
 #include "settings/Settings.h"
 #include "pim/session/PimSession.h"

@@ -1,6 +1,6 @@
-// Where the week view gets the week's appointments and tasks from, and how it
-// flips a task's completion: the store session in the application, a plain
-// list in tests.
+// Where the week's appointments and tasks come from, and how a task's
+// completion is flipped: the store session in the application and the
+// command-line tool, a plain list in tests.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,7 @@
 
 #include "pim/session/ItemModel.h"
 #include "pim/time/TimeValue.h"
-#include "views/ColorRef.h"
+#include "pim/session/ColorRef.h"
 
 struct Settings;
 

@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "platform/store/PimTypes.h"
-#include "views/week/WeekItemSource.h"
+#include "agenda/WeekItemSource.h"
 
 class PimSession;
 class PoomItem;

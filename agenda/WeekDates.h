@@ -8,6 +8,8 @@
 #include "calendar/CivilDate.h"
 #include "pim/time/TimeValue.h"
 
+inline constexpr int kWeekDays = 7;
+
 // The local calendar date of a time value.
 SolarDate DateOfTime(TimeValue t);
 // The local calendar date and the time of day of an OLE date; none for a date

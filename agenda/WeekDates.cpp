@@ -1,4 +1,4 @@
-#include "views/week/WeekDates.h"
+#include "agenda/WeekDates.h"
 
 SolarDate DateOfTime(TimeValue t) {
     const TimeParts parts = *PartsFromTime(t);

@@ -1,11 +1,10 @@
-#include "views/week/WeekEntries.h"
+#include "agenda/WeekEntries.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <optional>
 
-#include "views/Markers.h"
-#include "views/week/WeekDates.h"
+#include "agenda/WeekDates.h"
 
 namespace {
 
@@ -182,9 +181,23 @@ void AddTaskEntries(WeekCells& cells, const WeekContext& week, const WeekTask& t
 }
 
 bool TaskShowsInWeek(const WeekContext& week, const WeekTask& task) {
-    WeekCells cells;
-    AddTaskEntries(cells, week, task);
-    return std::any_of(cells.begin(), cells.end(), [](const auto& cell) { return !cell.empty(); });
+    auto inWeek = [&](const std::optional<SolarDate>& day) {
+        if (!day) return false;
+        const int offset = DaysBetween(week.first, *day);
+        return offset >= 0 && offset < kWeekDays;
+    };
+    const auto dayOf = [](double date) { return IsDateSet(date) ? DayOfOleDate(date) : std::nullopt; };
+    if (task.complete) return inWeek(DayOfOleDate(task.completedDate));
+    const auto start = dayOf(task.startDate);
+    const auto due = dayOf(task.dueDate);
+    const bool startsLater = start && DaysBetween(week.today, *start) > 0;
+    if (start && week.settings.m_ShowTaskStart != 0 && inWeek(start) && startsLater) return true;
+    if (inWeek(due)) return true;
+    // Today's cell: every open task without a due date, and one with a due
+    // date that has begun and is not due today.
+    if (!inWeek(week.today)) return false;
+    if (!due) return true;
+    return !startsLater && DaysBetween(week.today, *due) != 0;
 }
 
 void AddEmptyDayPlaceholders(WeekCells& cells) {
@@ -207,4 +220,14 @@ WeekCells CollectWeekEntries(const WeekContext& week, const AnniversaryList& ann
     for (const WeekTask& task : tasks) AddTaskEntries(cells, week, task);
     AddEmptyDayPlaceholders(cells);
     return cells;
+}
+
+WeekCells CollectWeekFromSource(const WeekContext& week, TimeValue weekStart, TimeValue weekEnd,
+                                WeekItemSource& source, const AnniversaryList& anniversaries) {
+    const std::vector<WeekAppointment> appointments = source.FindAppointments(weekStart, weekEnd);
+    std::vector<WeekTask> tasks;
+    if (week.settings.m_HideAllTask == 0) tasks = source.ReadTasks(weekStart, weekEnd, week.settings);
+    for (WeekTask& task : tasks)
+        if (!task.color && TaskShowsInWeek(week, task)) task.color = source.TaskColor(task.oid);
+    return CollectWeekEntries(week, anniversaries, appointments, tasks);
 }
