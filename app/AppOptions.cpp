@@ -6,6 +6,7 @@
 #include <array>
 
 #include "resources/Menus.h"
+#include "resources/Strings.h"
 
 namespace {
 
@@ -84,11 +85,11 @@ ParsedOptions ParseAppOptions(const QStringList& arguments)
                            option == QLatin1String("--size") || option == QLatin1String("--screenshot") ||
                            option == QLatin1String("--view") || option == QLatin1String("--date");
         if (!known) {
-            parsed.error = QStringLiteral("Unknown option: %1").arg(option);
+            parsed.error = FormatString(IDS_APP_UNKNOWN_OPTION, {option});
             return parsed;
         }
         if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-            parsed.error = QStringLiteral("%1 needs a value").arg(option);
+            parsed.error = FormatString(IDS_APP_OPTION_NEEDS_VALUE, {option});
             return parsed;
         }
         const QString value = arguments[++i];
@@ -114,7 +115,7 @@ ParsedOptions ParseAppOptions(const QStringList& arguments)
             good = options.date.has_value();
         }
         if (!good) {
-            parsed.error = QStringLiteral("Bad value for %1: %2").arg(option, value);
+            parsed.error = FormatString(IDS_APP_BAD_OPTION_VALUE, {option, value});
             return parsed;
         }
     }
@@ -123,13 +124,5 @@ ParsedOptions ParseAppOptions(const QStringList& arguments)
 
 QString AppUsageText()
 {
-    return QStringLiteral(
-        "Usage: Dayvane [--device DIR] [--dpi N] [--size WxH]\n"
-        "               [--screenshot FILE.png [--view week] [--date YYYY-MM-DD]]\n"
-        "  --device DIR      the device directory (default $DAYVANE_HOME or $XDG_DATA_HOME/dayvane)\n"
-        "  --dpi N           screen density of the emulated device, 48 to 960 (default 192)\n"
-        "  --size WxH        client size in pixels (default 480x640; wider than high is landscape)\n"
-        "  --screenshot F    render the window offscreen into the PNG file F and exit\n"
-        "  --view NAME       first view: week, month-lunar, month-weather, anniversaries\n"
-        "  --date DATE       first current date instead of today\n");
+    return LoadString(IDS_APP_USAGE);
 }

@@ -5,6 +5,7 @@
 
 #include "app/AppOptions.h"
 #include "app/DayvaneApp.h"
+#include "resources/Strings.h"
 
 namespace {
 
@@ -30,20 +31,18 @@ int main(int argc, char** argv)
     // option work without a display.
     const ParsedOptions parsed = ParseAppOptions(ArgumentsOf(argc, argv));
     if (parsed.help) {
-        std::fputs(AppUsageText().toLocal8Bit().constData(), stdout);
+        std::fputs(AppUsageText().toUtf8().constData(), stdout);
         return 0;
     }
     if (!parsed.error.isEmpty()) {
-        std::fprintf(stderr, "Dayvane: %s\n%s", parsed.error.toLocal8Bit().constData(),
-                     AppUsageText().toLocal8Bit().constData());
+        std::fprintf(stderr, "Dayvane: %s\n%s", parsed.error.toUtf8().constData(),
+                     AppUsageText().toUtf8().constData());
         return 2;
     }
     if (parsed.options.IsScreenshot() && std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     else if (!HasDisplay()) {
-        std::fputs("Dayvane: no display (DISPLAY and WAYLAND_DISPLAY are unset); "
-                   "use --screenshot FILE to render the window to a picture.\n",
-                   stderr);
+        std::fprintf(stderr, "Dayvane: %s", LoadString(IDS_APP_NO_DISPLAY).toUtf8().constData());
         return 1;
     }
 

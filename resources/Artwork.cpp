@@ -1,8 +1,12 @@
 #include "resources/Artwork.h"
 
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QString>
+#include <QSvgRenderer>
 
+#include <algorithm>
 #include <mutex>
 
 #include "platform/shell/Density.h"
@@ -23,6 +27,32 @@ constexpr std::array kButtonImages{
 };
 
 constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128, 256};
+
+// The screens the three image sets were made for.
+constexpr std::array kImageSetDpi{96, 131, 192};
+
+bool IsImageSetDensity(int dpiX, int dpiY)
+{
+    return dpiX == dpiY && std::find(kImageSetDpi.begin(), kImageSetDpi.end(), dpiX) != kImageSetDpi.end();
+}
+
+// The artwork's own size is its size at 96 dpi.
+QPixmap DrawButtonArtwork(int commandId, int dpiX, int dpiY)
+{
+    QSvgRenderer svg(QStringLiteral(":/dayvane/buttons/%1.svg").arg(commandId));
+    if (!svg.isValid())
+        return {};
+    const QSize natural = svg.defaultSize();
+    const QSize size(ScaleForDpi(natural.width(), dpiX), ScaleForDpi(natural.height(), dpiY));
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    return QPixmap::fromImage(image);
+}
 
 }  // namespace
 
@@ -55,10 +85,20 @@ QPixmap LoadAppBitmap(int bitmapId)
     return pixmap;
 }
 
+QPixmap ButtonBitmapForDensity(int commandId, int dpiX, int dpiY)
+{
+    const int id = ButtonBitmapId(commandId, ImageSetForDpi(dpiX));
+    if (id == 0)
+        return {};
+    if (IsImageSetDensity(dpiX, dpiY))
+        return LoadAppBitmap(id);
+    EnsureArtworkRegistered();
+    return DrawButtonArtwork(commandId, dpiX, dpiY);
+}
+
 QPixmap ButtonBitmap(int commandId)
 {
-    const int id = ButtonBitmapId(commandId, DeviceImageSet());
-    return id == 0 ? QPixmap() : LoadAppBitmap(id);
+    return ButtonBitmapForDensity(commandId, DeviceDpiX(), DeviceDpiY());
 }
 
 QIcon ApplicationIcon()

@@ -18,7 +18,12 @@ int ButtonBitmapId(int commandId, int imageSet);
 // A bitmap of the application's resources by id; null when there is none.
 QPixmap LoadAppBitmap(int bitmapId);
 
-// The command's button image for the device's density (DeviceImageSet()).
+// The command's button image for a screen density: the image set as drawn on
+// the screens the sets were made for (96, 131 and 192 dpi), otherwise the
+// artwork drawn at the density's own size, so that every button keeps its
+// scaled place.
+QPixmap ButtonBitmapForDensity(int commandId, int dpiX, int dpiY);
+// The same for the device's density.
 QPixmap ButtonBitmap(int commandId);
 
 // The application icon at several sizes.

@@ -51,6 +51,22 @@ constexpr std::array kStrings{
     StringEntry{IDS_ANNIVERSARY_FILE_FAILED, "Can not open resource file 'anniversary.dat'."},
     StringEntry{IDS_PIM_DATABASE_FAILED, "Can not open 'PIMs Database'."},
     StringEntry{IDS_INVALID_DATE, "Invalid Date"},
+    StringEntry{IDS_APP_USAGE,
+                "사용법: Dayvane [--device DIR] [--dpi N] [--size WxH]\n"
+                "               [--screenshot FILE.png [--view week] [--date YYYY-MM-DD]]\n"
+                "  --device DIR      기기 폴더 (기본값 $DAYVANE_HOME 또는 $XDG_DATA_HOME/dayvane)\n"
+                "  --dpi N           화면 해상도(dpi), 48에서 960까지 (기본값 192)\n"
+                "  --size WxH        화면 크기(픽셀) (기본값 480x640, 가로가 더 길면 가로 화면)\n"
+                "  --screenshot F    창을 화면 밖에서 그려 PNG 파일 F로 저장하고 끝냄\n"
+                "  --view NAME       처음 보기: week, month-lunar, month-weather, anniversaries\n"
+                "  --date DATE       오늘 대신 처음 보여줄 날짜\n"
+                "  --help, -h        이 도움말\n"},
+    StringEntry{IDS_APP_UNKNOWN_OPTION, "알 수 없는 옵션입니다: %s"},
+    StringEntry{IDS_APP_OPTION_NEEDS_VALUE, "옵션에 값이 없습니다: %s"},
+    StringEntry{IDS_APP_BAD_OPTION_VALUE, "%s의 값이 잘못되었습니다: %s"},
+    StringEntry{IDS_APP_NO_DISPLAY,
+                "화면이 없습니다 (DISPLAY와 WAYLAND_DISPLAY가 비어 있음). "
+                "--screenshot FILE로 창을 그림 파일로 저장할 수 있습니다.\n"},
 };
 
 constexpr bool IsSortedById()

@@ -41,6 +41,12 @@ enum StringId : int {
     IDS_ANNIVERSARY_FILE_FAILED = 401,
     IDS_PIM_DATABASE_FAILED = 402,
     IDS_INVALID_DATE = 403,
+    // The program's command line.
+    IDS_APP_USAGE = 410,
+    IDS_APP_UNKNOWN_OPTION = 411,     // %s: the option
+    IDS_APP_OPTION_NEEDS_VALUE = 412, // %s: the option
+    IDS_APP_BAD_OPTION_VALUE = 413,   // %s: the option, %s: the value
+    IDS_APP_NO_DISPLAY = 414,
 };
 
 // The text of the id, or an empty string when the table has no such id.

@@ -234,7 +234,7 @@ void CCellListPart::DrawScrollBar(QPainter& dc) {
     const float above = static_cast<float>(SumHeights(0, m_first - 1));
     const int top = static_cast<int>(static_cast<float>(h - 1) * above / total);
     const int length = static_cast<int>(static_cast<float>(h - 1) * static_cast<float>(h - 1) / total);
-    FillBox(dc, w - S(5, Axis::X), 0, S(5, Axis::X), h, m_background, kFillSolid);
+    FillBox(dc, w - S(kScrollStripWidth, Axis::X), 0, S(kScrollStripWidth, Axis::X), h, m_background, kFillSolid);
     const int thumbLeft = w - S(4, Axis::X);
     const int thumbTop = top + S(1, Axis::Y);
     FillBox(dc, thumbLeft, thumbTop, (w - S(1, Axis::X)) - thumbLeft, (top + length) - thumbTop,

@@ -47,6 +47,8 @@ public:
     int FirstVisible() const { return m_first; }
     int LastVisible() const { return m_last; }
     bool HasScrollBar() const { return m_hasScrollBar; }
+    // Width of the scroll bar's strip along the right edge, at 96 dpi.
+    static constexpr int kScrollStripWidth = 5;
 
     // The selected row is drawn as selected only while the list has the focus.
     void SetFocusFlag(bool focus);
@@ -91,7 +93,7 @@ private:
     int m_last = 0;
     int m_selected = -1;
     bool m_focus = true;
-    ColorRef m_background = 0xFFFFFF;
+    ColorRef m_background = kWhite;
     bool m_hasScrollBar = false;
     bool m_dragging = false;
     int m_dragOrigin = 0;

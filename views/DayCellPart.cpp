@@ -1,13 +1,17 @@
 #include "views/DayCellPart.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 #include "views/TextFit.h"
 #include "views/ViewEx.h"
 
 namespace {
 constexpr int kCentred = Qt::AlignCenter | Qt::TextSingleLine;
-constexpr ColorRef kWhite = 0xFFFFFF;
+// Below this (at 96 dpi) digits run together.
+constexpr int kSmallestDatePixels = 7;
 }  // namespace
 
 CDayCellPart::CDayCellPart(CViewEx& owner) : CCellListPart(owner), m_painter(owner.Dpi()) {
@@ -68,7 +72,8 @@ void CDayCellPart::SetHeader(const DayCellHeader& header) {
 
 int CDayCellPart::MeasureRow(int index) {
     const MeasuredEntry measured =
-        m_painter.Measure(m_lines[static_cast<size_t>(index)], Width(), m_multiline);
+        m_painter.Measure(m_lines[static_cast<size_t>(index)], Width(), m_multiline,
+                          Width() - S(kScrollStripWidth, Axis::X));
     m_fitted[static_cast<size_t>(index)] = measured.fitted;
     return measured.height;
 }
@@ -96,11 +101,19 @@ void CDayCellPart::DrawHeader(QPainter& dc) {
     FillBox(dc, x + 1, y + 1, boxWidth - 1, boxHeight - 1, m_header.lower, kFillSolid);
     FillBox(dc, x + 1, y + 1, boxWidth - 1, ((Dpi().y + 4) * 12) / 192, m_header.upper,
             kFillSolid);
-    const int split = S(15, Axis::X);
-    // A date with its month ("12/21") is wider than the small box in most
-    // fonts; condense it rather than cut digits off.
-    DrawTextInRectWith(dc, FontFittingWidth(GetFont(), m_header.dateText, split - 2), x + 2, y + 1,
-                       split - 2, boxHeight - 1, m_header.dateText, kCentred, kWhite);
+    int split = S(15, Axis::X);
+    QFont dateFont = GetFont();
+    const QFontMetrics metrics(dateFont);
+    if (metrics.horizontalAdvance(m_header.dateText) > split - 2) {
+        // A date with its month ("12/21") is wider than its part of the box:
+        // it takes what the widest weekday leaves, in a smaller size of the
+        // same font when even that is too narrow, alike in every cell.
+        const int weekdayWidth = metrics.horizontalAdvance(QStringLiteral("We")) + S(2, Axis::X);
+        split = std::max(split, boxWidth - weekdayWidth);
+        dateFont = FontFittingWidth(dateFont, m_header.dateText, split - 2, S(kSmallestDatePixels, Axis::Y));
+    }
+    DrawTextInRectWith(dc, dateFont, x + 2, y + 1, split - 2, boxHeight - 1, m_header.dateText, kCentred,
+                       kWhite);
     DrawTextInRect(dc, x + split, y + 1, boxWidth - split, boxHeight - 1, m_header.weekdayText,
                    kCentred, kWhite);
 }

@@ -3,12 +3,17 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "views/DrawKit.h"
 #include "views/TextFit.h"
 
 namespace {
 
-constexpr ColorRef kWhite = 0xFFFFFF;
+// Between a text lead and the body.
+constexpr int kLeadTextGap = 3;
+// Where the later lines of a wrapped body start, at 96 dpi.
+constexpr int kContinuationIndent = 10;
 
 const std::array<std::pair<uint32_t, int>, 3> kMarkPictures{{
     {kMarkNotes, kPictureNotes},
@@ -67,13 +72,27 @@ int CEntryPainter::MarksWidth(uint32_t marks) const {
     return width;
 }
 
-MeasuredEntry CEntryPainter::Measure(const DayCellLine& line, int cellWidth, bool multiline) const {
+int CEntryPainter::BodyLeft(const DayCellLine& line) const {
+    constexpr int kLeft = 2;
+    if (IsMarkerLead(line.leadText) || line.leadText.isEmpty()) return kLeft + LeadWidth(line);
+    return kLeft + LeadWidth(line) + kLeadTextGap;
+}
+
+MeasuredEntry CEntryPainter::Measure(const DayCellLine& line, int cellWidth, bool multiline,
+                                     int textRight) const {
     const QFontMetrics metrics(FontFor(line.style));
     const int reserved = S(1, Axis::X) + S(2, Axis::X) + LeadWidth(line);
-    const int available = cellWidth - reserved;
+    int available = cellWidth - reserved;
+    int laterWidth = 0;
+    if (multiline) {
+        // The first line into a, later ones into w - S(10), each no further
+        // than the text area reaches from where that line starts.
+        available = std::min(available, textRight - BodyLeft(line));
+        laterWidth = std::min(cellWidth, textRight) - S(kContinuationIndent, Axis::X);
+    }
     const int marks = MarksWidth(line.marks);
     const FitRequest request{line.bodyText, static_cast<uint32_t>(FontIndex(line.style)), available,
-                             multiline ? cellWidth - S(10, Axis::X) : 0, marks, multiline};
+                             laterWidth, marks, multiline};
     MeasuredEntry measured;
     measured.fitted = m_fitted.Get(request, [&] {
         return multiline ? WrapTextToWidth(metrics, line.bodyText, available, request.laterWidth, marks)
@@ -106,7 +125,7 @@ int CEntryPainter::DrawLead(QPainter& dc, int x, int y, const DayCellLine& line,
     if (colours.background)
         dc.fillRect(QRect(x, y, width, metrics.height()), ColorFromRef(*colours.background));
     CDrawKit::DrawTextWith(dc, FontFor(line.style), x, y, line.leadText, colours.text);
-    return x + width + 3;
+    return x + width + kLeadTextGap;
 }
 
 int CEntryPainter::DrawMarks(QPainter& dc, int x, int y, const DayCellLine& line,
@@ -125,7 +144,7 @@ void CEntryPainter::Draw(QPainter& dc, const DayCellLine& line, const QString& f
     const QStringList lines = fitted.split(QLatin1Char('\n'));
     x += CDrawKit::DrawTextWith(dc, font, x, y, lines.front(), line.color);
     for (qsizetype n = 1; n < lines.size(); ++n) {
-        const int indent = S(10, Axis::X);
+        const int indent = S(kContinuationIndent, Axis::X);
         x = indent + CDrawKit::DrawTextWith(dc, font, indent, y + static_cast<int>(n) * height,
                                             lines[n], line.color);
     }

@@ -58,7 +58,12 @@ public:
     // Total width of the pictures for the marks.
     int MarksWidth(uint32_t marks) const;
 
-    MeasuredEntry Measure(const DayCellLine& line, int cellWidth, bool multiline) const;
+    // Wrapped lines end before `textRight` (the cell's width less what a
+    // scroll bar covers); a single line is fitted to the whole cell.
+    MeasuredEntry Measure(const DayCellLine& line, int cellWidth, bool multiline,
+                          int textRight) const;
+    // Where the body starts after the line's lead.
+    int BodyLeft(const DayCellLine& line) const;
     // Draws the line group with its top at y; on a white background the
     // pictures' white is transparent.
     void Draw(QPainter& dc, const DayCellLine& line, const QString& fitted, int y, bool selected,
@@ -70,7 +75,7 @@ public:
                   ColorRef background) const;
 
 private:
-    int S(int v, Axis axis) const { return ScaleForDpi(v, m_dpi.Of(axis)); }
+    int S(int v, Axis axis) const { return m_dpi.S(v, axis); }
     int DrawPictureCentred(QPainter& dc, int x, int centreY, int id, ColorRef background) const;
 
     static constexpr int kPictureCount = kPictureLast - kPictureFirst + 1;
@@ -79,6 +84,6 @@ private:
     std::array<QPixmap, kPictureCount> m_pictures;
     std::array<QPixmap, kPictureCount> m_picturesOnWhite;
     LeadColours m_normalLead{0x804000, std::nullopt};
-    LeadColours m_selectedLead{0xFFFFFF, 0xC37D7D};
+    LeadColours m_selectedLead{kWhite, 0xC37D7D};
     mutable FittedTextCache m_fitted;
 };

@@ -58,13 +58,12 @@ QString WrapTextToWidth(const QFontMetrics& metrics, const QString& text, int fi
     return result + FitTextToWidth(metrics, rest, width, reserved);
 }
 
-QFont FontFittingWidth(const QFont& font, const QString& text, int width)
+QFont FontFittingWidth(const QFont& font, const QString& text, int width, int minPixelSize)
 {
-    const int natural = QFontMetrics(font).horizontalAdvance(text);
-    if (natural <= width || natural <= 0) return font;
-    QFont condensed = font;
-    condensed.setStretch(std::max(1, width * 100 / natural));
-    if (QFontMetrics(condensed).horizontalAdvance(text) > width && font.pixelSize() > 0)
-        condensed.setPixelSize(std::max(1, font.pixelSize() * width / natural));
-    return condensed;
+    QFont smaller = font;
+    for (int size = font.pixelSize(); size > minPixelSize; --size) {
+        if (QFontMetrics(smaller).horizontalAdvance(text) <= width) break;
+        smaller.setPixelSize(size - 1);
+    }
+    return smaller;
 }

@@ -22,6 +22,7 @@ QString FitTextToWidth(const QFontMetrics& metrics, const QString& text, int ava
 QString WrapTextToWidth(const QFontMetrics& metrics, const QString& text, int firstWidth,
                         int laterWidth, int reserved);
 
-// The font condensed (or, when it has no narrower width, made smaller) so that
-// text fits into width pixels; the font itself when the text fits already.
-QFont FontFittingWidth(const QFont& font, const QString& text, int width);
+// The same font at a smaller pixel size (never below minPixelSize) so that text
+// fits into width pixels; the font itself when the text fits already. Glyphs
+// keep their shape: a condensed face is unreadable at these sizes.
+QFont FontFittingWidth(const QFont& font, const QString& text, int width, int minPixelSize);

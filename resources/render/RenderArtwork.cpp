@@ -6,7 +6,8 @@
 //
 // Manifest lines (sizes in pixels at 96 dpi, '#' starts a comment):
 //   mark   ID FILE.svg W H              -> VaneLoRes1..3: bitmaps/ID.png
-//   button COMMAND FILE.svg W H ID0 ID1 ID2 -> app: bitmaps/IDn.png for set n
+//   button COMMAND FILE.svg W H ID0 ID1 ID2 -> app: bitmaps/IDn.png for set n,
+//                                             buttons/COMMAND.svg for other densities
 //   icon   NAME FILE.svg SIZE...        -> app: icons/NAME-SIZE.png, icons/NAME.svg
 // A file FILE@N.svg beside FILE.svg replaces it for density set N.
 #include <QDir>
@@ -48,6 +49,7 @@ public:
 private:
     bool Line(const QStringList& fields, int lineNumber);
     bool Render(const QString& svgName, int set, QSize size, const QString& relativeOut);
+    bool CopySource(const QString& svgName, const QString& relativeOut);
     QString SourceFor(const QString& svgName, int set) const;
     bool WriteCollection(const QString& name, const Collection& collection) const;
     bool Fail(const QString& message) const;
@@ -94,6 +96,17 @@ bool Renderer::Render(const QString& svgName, int set, QSize size, const QString
     return true;
 }
 
+bool Renderer::CopySource(const QString& svgName, const QString& relativeOut)
+{
+    const QString target = QDir(m_outDir).filePath(relativeOut);
+    QDir().mkpath(QFileInfo(target).path());
+    QFile::remove(target);
+    if (!QFile::copy(QDir(m_svgDir).filePath(svgName), target))
+        return Fail(QStringLiteral("cannot copy %1").arg(svgName));
+    m_app.files.push_back(relativeOut);
+    return true;
+}
+
 bool Renderer::Line(const QStringList& fields, int lineNumber)
 {
     const QString where = QStringLiteral("manifest line %1").arg(lineNumber);
@@ -131,7 +144,7 @@ bool Renderer::Line(const QStringList& fields, int lineNumber)
                 return false;
             m_app.files.push_back(file);
         }
-        return true;
+        return CopySource(fields[2], QStringLiteral("app/buttons/%1.svg").arg(fields[1]));
     }
     if (kind == QLatin1String("icon") && fields.size() >= 4) {
         for (int index = 3; index < fields.size(); ++index) {
@@ -143,13 +156,7 @@ bool Renderer::Line(const QStringList& fields, int lineNumber)
                 return false;
             m_app.files.push_back(file);
         }
-        const QString svgCopy = QStringLiteral("app/icons/%1.svg").arg(fields[1]);
-        const QString target = QDir(m_outDir).filePath(svgCopy);
-        QFile::remove(target);
-        if (!QFile::copy(QDir(m_svgDir).filePath(fields[2]), target))
-            return Fail(QStringLiteral("cannot copy %1").arg(fields[2]));
-        m_app.files.push_back(svgCopy);
-        return true;
+        return CopySource(fields[2], QStringLiteral("app/icons/%1.svg").arg(fields[1]));
     }
     return Fail(where + QStringLiteral(": not understood"));
 }

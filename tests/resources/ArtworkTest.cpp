@@ -40,4 +40,28 @@ TEST(ArtworkTest, ButtonImageFollowsTheDeviceDensity)
     EXPECT_FALSE(ApplicationIcon().pixmap(32, 32).isNull());
 }
 
+TEST(ArtworkTest, ButtonRowKeepsItsScaledPlacesBetweenTheImageSets)
+{
+    TestApp();
+    // 96 dpi sizes and places of the row's first buttons: menu, today, add.
+    const std::array<std::pair<int, int>, 3> row{{{1205, 0}, {32781, 32}, {1206, 74}}};
+    for (int dpi : {72, 110, 144, 168, 240}) {
+        int rightOfPrevious = 0;
+        for (const auto& [command, left] : row) {
+            const QPixmap image = ButtonBitmapForDensity(command, dpi, dpi);
+            ASSERT_FALSE(image.isNull()) << dpi << " " << command;
+            EXPECT_EQ(image.height(), ScaleForDpi(21, dpi)) << dpi;
+            EXPECT_LE(rightOfPrevious, ScaleForDpi(left, dpi)) << dpi << " " << command;
+            rightOfPrevious = ScaleForDpi(left, dpi) + image.width();
+        }
+    }
+    // The drawn sets stay as they are on the screens they were made for.
+    for (const auto& [dpi, set] : {std::pair{96, 0}, std::pair{131, 1}, std::pair{192, 2}}) {
+        for (int command : kButtonRowCommands)
+            EXPECT_EQ(ButtonBitmapForDensity(command, dpi, dpi).toImage(),
+                      LoadAppBitmap(ButtonBitmapId(command, set)).toImage())
+                << dpi << " " << command;
+    }
+}
+
 }  // namespace

@@ -110,6 +110,29 @@ TEST_F(DayCellTest, MultilineWrapsAndGrowsTheRow) {
     EXPECT_EQ(cell->RowHeight(0), Metrics().height());
 }
 
+TEST_F(DayCellTest, WrappedLinesStayLeftOfTheScrollStrip) {
+    // A width on which later lines of x's would end exactly at the cell's edge.
+    const int x = Metrics().horizontalAdvance(QLatin1Char('x'));
+    const int width = 10 + 20 * x;
+    cell->SetRect(0, 0, width, 120);
+    cell->SetMultiline(true);
+    const QString body(90, QLatin1Char('x'));
+    for (const char* lead : {"10:00", "(E)"}) {
+        cell->Clear();
+        cell->AddEntry({lead, body, 0x0000FF, 0, 0});
+        const QStringList lines = cell->FittedBody(0).split('\n');
+        ASSERT_GE(lines.size(), 3) << lead;
+        const DayCellLine& line = cell->Line(0);
+        EXPECT_LE(cell->EntryPainter().BodyLeft(line) + Metrics().horizontalAdvance(lines.front()),
+                  width - 5) << lead;
+        for (qsizetype i = 1; i < lines.size(); ++i)
+            EXPECT_LE(10 + Metrics().horizontalAdvance(lines[i]), width - 5) << lead;
+        const QImage image = Paint();
+        EXPECT_FALSE(HasNearColour(image, QRect(width - 5, 0, 5, cell->RowHeight(0)), QColor(255, 0, 0)))
+            << lead;
+    }
+}
+
 TEST_F(DayCellTest, RemeasuresWhenTheFontOrTheWidthChanges) {
     // Fitted bodies are remembered between reloads; none may outlive the
     // font or the cell width it was fitted for. A marker lead keeps the room
@@ -177,6 +200,37 @@ TEST_F(DayCellTest, HeaderBoxSitsInTheCornerOverTheEntries) {
     EXPECT_EQ(image.pixelColor(159, 119), ColorFromRef(sunday.lower));
     EXPECT_TRUE(HasNearColour(image, QRect(124, 109, 13, 11), Qt::white));  // the date
     EXPECT_TRUE(HasNearColour(image, QRect(137, 109, 23, 11), Qt::white));  // the weekday
+}
+
+// The columns and rows of the header box that hold white text.
+QRect WhiteInk(const QImage& image, QRect box) {
+    QRect ink;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (image.pixelColor(x, y).lightness() > 200) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+TEST_F(DayCellTest, DateWithItsMonthStaysReadableBesideTheWeekday) {
+    cell->SetHeaderFont("Tahoma", 9, false);
+    const QRect box = cell->HeaderBox().adjusted(1, 1, 0, 0);
+    auto paint = [&](const char* date, const char* weekday) {
+        cell->SetHeader({date, weekday, 0x787878, 0xBBBBBB, 0x999999});
+        return Paint().copy(box);
+    };
+    // The date wide and tall enough to read, not squeezed into the box's
+    // 13-pixel date part, and the weekday beside it, not over it.
+    const QImage dateAlone = paint("12/21", "");
+    const QImage both = paint("12/21", "Mo");
+    const QRect date = WhiteInk(dateAlone, dateAlone.rect());
+    EXPECT_GE(date.width(), 17);
+    EXPECT_GE(date.height(), 5);
+    const QRect dateColumns(0, 0, date.right() + 2, box.height());
+    EXPECT_EQ(both.copy(dateColumns), dateAlone.copy(dateColumns));
+    EXPECT_GT(WhiteInk(both, both.rect()).right(), date.right() + 2);
+    // A plain day keeps the date part of the box.
+    const QImage plain = paint("21", "Mo");
+    EXPECT_LT(WhiteInk(plain, plain.rect()).left(), 15);
 }
 
 TEST(DayCellDensityTest, HeaderBoxScalesAt192Dpi) {

@@ -29,15 +29,18 @@ TEST_F(TextFitTest, ShortensWithEllipsisOnlyWhenThreeCharactersFit) {
     EXPECT_EQ(FitTextToWidth(metrics, "abc", 12 * charWidth, 0), "abc");
 }
 
-TEST_F(TextFitTest, NarrowsTheFontOnlyForTextThatDoesNotFit) {
+TEST_F(TextFitTest, ShrinksTheFontOnlyForTextThatDoesNotFit) {
     // A day header's "12/21" in a box made for two digits.
     const QString date = QStringLiteral("12/21");
-    const int room = 3 * charWidth;
-    const QFont narrowed = FontFittingWidth(font, date, room);
-    EXPECT_LE(QFontMetrics(narrowed).horizontalAdvance(date), room);
-    EXPECT_GT(QFontMetrics(narrowed).horizontalAdvance(date), room / 2);
-    // Text that fits keeps the font as it was.
-    EXPECT_EQ(FontFittingWidth(font, QStringLiteral("21"), room), font);
+    const int room = 4 * charWidth;
+    const QFont smaller = FontFittingWidth(font, date, room, 1);
+    EXPECT_LE(QFontMetrics(smaller).horizontalAdvance(date), room);
+    EXPECT_LT(smaller.pixelSize(), font.pixelSize());
+    EXPECT_EQ(smaller.stretch(), font.stretch());
+    EXPECT_EQ(smaller.family(), font.family());
+    // Never below the smallest readable size, and text that fits keeps the font.
+    EXPECT_EQ(FontFittingWidth(font, date, 1, font.pixelSize() - 2).pixelSize(), font.pixelSize() - 2);
+    EXPECT_EQ(FontFittingWidth(font, QStringLiteral("21"), room, 1), font);
 }
 
 TEST_F(TextFitTest, WrapsOverLinesAndFitsTheLastBesideTheMarks) {
