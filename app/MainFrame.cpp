@@ -9,7 +9,7 @@
 #include "app/ButtonRow.h"
 #include "app/FrameDialogs.h"
 #include "app/FrameStoreWindow.h"
-#include "app/PimWeekItemSource.h"
+#include "agenda/PimWeekItemSource.h"
 #include "calendar/AnniversaryFile.h"
 #include "pim/session/PimSession.h"
 #include "platform/device/DeviceDirectory.h"
@@ -29,9 +29,6 @@ namespace {
 
 const QColor kButtonStripColor(0x55, 0x55, 0x55);
 
-// A command posted to the frame, as the views send theirs.
-constexpr uint32_t WM_COMMAND = 0x0111;
-
 bool IsOwnedBy(const QWidget* window, const QWidget* owner)
 {
     for (const QWidget* parent = window->parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
@@ -48,25 +45,17 @@ bool IsRecordChange(uint32_t type)
     return type == DB_CEOID_CREATED || type == DB_CEOID_RECORD_DELETED || type == DB_CEOID_CHANGED;
 }
 
-int ShowPopupMenu(QWidget* parent, const MenuDesc& items, QPoint anchor)
-{
-    QMenu menu(parent);
-    FillMenu(menu, items);
-    // The popup's bottom edge sits on the anchor, the button's top-left corner.
-    return CommandIdOf(menu.exec(anchor - QPoint(0, menu.sizeHint().height())));
-}
-
 }  // namespace
 
-CMainFrame::CMainFrame(QSize clientSize, QWidget* parent)
+CMainFrame::CMainFrame(QSize clientSize, QWidget* parent, PopupMenuRunner runPopup)
     : QWidget(parent),
       settings(LoadSettings(MetricsFor(clientSize))),
       lastDayOfMonth(Now()),
       m_dialogs(std::make_unique<FrameDialogs>()),
-      m_title(LoadString(IDS_PRODUCT_NAME))
+      m_title(LoadString(IDS_PRODUCT_NAME)),
+      m_runPopup(std::move(runPopup))
 {
     SetCurrentDate(Now());
-    m_runPopup = [this](const MenuDesc& items, QPoint anchor) { return ShowPopupMenu(this, items, anchor); };
     setObjectName(QStringLiteral("WCE_DAYVANE"));
     setWindowTitle(m_title);
     setWindowIcon(ApplicationIcon());
@@ -242,7 +231,6 @@ void CMainFrame::OnStoreNotification(const QEvent* event)
         m_session->FreeNotification(notification);
     else
         CeFreeNotification(nullptr, notification);
-    ++m_notificationsFreed;
 }
 
 void CMainFrame::timerEvent(QTimerEvent* event)

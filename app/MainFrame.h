@@ -17,6 +17,7 @@
 #include "settings/Settings.h"
 #include "calendar/Anniversary.h"
 #include "platform/shell/MenuDesc.h"
+#include "platform/shell/PopupMenu.h"
 #include "views/ViewEx.h"
 #include "views/week/WeekViewHost.h"
 
@@ -32,17 +33,15 @@ class ResourceLibrary;
 class SoftKeyBar;
 enum class ViewUpdate;
 
-// Shows a popup at a global position and returns the chosen command id, 0 for
-// none. Tests replace it so that no menu waits for a user.
-using FramePopupRunner = std::function<int(const MenuDesc& menu, QPoint globalPos)>;
-
 class CMainFrame : public QWidget, public WeekViewHost {
     Q_OBJECT
 
 public:
     // Reads every setting for a screen of that client size and sets the
-    // current date to now.
-    explicit CMainFrame(QSize clientSize, QWidget* parent = nullptr);
+    // current date to now. Popup menus (the frame's and the views') are shown
+    // through `runPopup`.
+    explicit CMainFrame(QSize clientSize, QWidget* parent = nullptr,
+                        PopupMenuRunner runPopup = ShowPopupMenu);
     ~CMainFrame() override;
 
     // The window's creation: the store session, the anniversaries, the
@@ -54,7 +53,6 @@ public:
     // Replaces the dialogs (editors, date picker, options) the commands open.
     void SetDialogs(std::unique_ptr<FrameDialogs> dialogs);
     FrameDialogs& Dialogs() { return *m_dialogs; }
-    void SetPopupRunner(FramePopupRunner runner) { m_runPopup = std::move(runner); }
 
     // The one command dispatcher. PostCommand queues a command behind the
     // current input, as the views need.
@@ -93,8 +91,6 @@ public:
     const ResourceLibrary* ResourceBundle() const { return resourceLibrary.get(); }
     // The message start-up failed with, empty after a good start.
     const QString& StartupError() const { return m_startupError; }
-    int RefreshCount() const { return m_refreshCount; }
-    int NotificationsFreed() const { return m_notificationsFreed; }
     // Where the view goes: the client area less the command surface.
     QRect ViewRect() const;
 
@@ -173,13 +169,11 @@ private:
     std::unique_ptr<ButtonRow> m_buttons;
 
     std::unique_ptr<FrameDialogs> m_dialogs;
-    FramePopupRunner m_runPopup;
     QString m_title;
+    PopupMenuRunner m_runPopup;
     QString m_startupError;
     int m_timerId = 0;
     bool m_created = false;
     bool m_closing = false;
     bool m_refreshPending = false;
-    int m_refreshCount = 0;
-    int m_notificationsFreed = 0;
 };

@@ -142,7 +142,7 @@ void CMainFrame::ShowButtonPopup(int buttonId)
 {
     const CBitmapButtonEx* button = m_buttons ? m_buttons->Button(buttonId) : nullptr;
     const QPoint anchor = button != nullptr ? button->mapToGlobal(QPoint(0, 0)) : mapToGlobal(QPoint(0, height()));
-    if (const int command = m_runPopup(ButtonPopup(buttonId), anchor); command != 0)
+    if (const int command = m_runPopup(this, ButtonPopup(buttonId), anchor, PopupCorner::BottomLeft); command != 0)
         OnCommand(command);
 }
 

@@ -13,7 +13,7 @@ CViewEx* CMainFrame::CreateView(int kind)
     // The month views and the anniversary list come with their own modules;
     // until then their commands keep the current view.
     if (kind == kViewKindWeek)
-        return new CWeekView(*this, this);
+        return new CWeekView(*this, this, m_runPopup);
     return nullptr;
 }
 
@@ -42,7 +42,6 @@ void CMainFrame::SwitchView(int kind)
 
 void CMainFrame::RefreshActiveView()
 {
-    ++m_refreshCount;
     if (CWeekView* week = WeekView())
         week->Reload(1);
 }

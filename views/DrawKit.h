@@ -22,7 +22,7 @@ public:
     virtual ~CDrawKit() = default;
 
     // v pixels at 96 dpi scaled to this screen along the axis.
-    int S(int v, Axis axis) const { return ScaleForDpi(v, m_dpi.Of(axis)); }
+    int S(int v, Axis axis) const { return m_dpi.S(v, axis); }
     ScreenDpi Dpi() const { return m_dpi; }
 
     // Replaces the font only when the description really changes.

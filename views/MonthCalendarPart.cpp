@@ -7,12 +7,9 @@
 
 namespace {
 
-constexpr ColorRef kWhite = 0xFFFFFF;
 constexpr ColorRef kBlack = 0x000000;
 constexpr ColorRef kWeekHighlight = 0xE1D7CD;
 constexpr ColorRef kTodayBox = 0xC37D7D;
-constexpr ColorRef kSundayText = 0x9600FF;
-constexpr ColorRef kSaturdayText = 0xFF8000;
 constexpr int kFirstRowTop = 4;
 constexpr int kRightAligned = Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine;
 
@@ -144,9 +141,9 @@ void CMonthCalendarPart::Paint(QPainter& dc) {
             DrawTodayBox(painter, cell.x, cell.y);
             text = kWhite;
         } else if (cell.weekday == 0) {
-            text = kSundayText;
+            text = kSundayTextColour;
         } else if (cell.weekday == 6) {
-            text = kSaturdayText;
+            text = kSaturdayTextColour;
         }
         DrawTextInRectWith(painter, normal, cell.x, cell.y, dayWidth, rowHeight,
                            QString::number(cell.day), kRightAligned, text);

@@ -10,5 +10,7 @@ struct ScreenDpi {
     int y = kDefaultDeviceDpi;
 
     int Of(Axis axis) const { return axis == Axis::X ? x : y; }
+    // A length of v pixels at 96 dpi along the axis.
+    int S(int v, Axis axis) const { return ScaleForDpi(v, Of(axis)); }
     static ScreenDpi OfDevice() { return {DeviceDpiX(), DeviceDpiY()}; }
 };

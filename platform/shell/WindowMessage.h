@@ -18,6 +18,8 @@ using LRESULT = intptr_t;
 inline constexpr uint32_t WM_USER = 0x0400;
 // The store's change notification (a record created, deleted or changed).
 inline constexpr uint32_t WM_DBNOTIFICATION = 0x03FD;
+// A command for the frame (wParam: the command id), as menus and views post it.
+inline constexpr uint32_t WM_COMMAND = 0x0111;
 // The frame's own request to lay itself out full screen again.
 inline constexpr uint32_t WM_FRAME_FULLSCREEN = WM_USER + 101;  // 0x0465
 // The weather download has finished; the weather view parses its cache.

@@ -7,9 +7,6 @@ namespace {
 constexpr int kMinimumArea = 100;
 constexpr int kWeightBase = 30;
 
-int SX(ScreenDpi dpi, int v) { return ScaleForDpi(v, dpi.x); }
-int SY(ScreenDpi dpi, int v) { return ScaleForDpi(v, dpi.y); }
-
 // Stacks the cells [first, last] of one column from `top`, each but the last
 // sized by its share of the column, the last down to the area's bottom.
 void StackColumn(WeekCellLayout& layout, int first, int last, int x, int width, int top,
@@ -39,13 +36,13 @@ WeekScreenLayout ComputeScreenLayout(QSize client, ScreenDpi dpi) {
         layout.dayArea = QRect(0, 0, w, h);
         return layout;
     }
-    const int header = SY(dpi, 16);
-    const int detail = SY(dpi, 15);
+    const int header = dpi.S(16, Axis::Y);
+    const int detail = dpi.S(15, Axis::Y);
     layout.headerLineY = header + 1;
     layout.headerStrip = QRect(0, 0, w, header + 1);
     layout.dayArea = QRect(0, header + 3, w, std::max(0, h - header - detail - 5));
-    layout.monthBox = QRect(SX(dpi, 5), SY(dpi, 2), SX(dpi, 55), SY(dpi, 14));
-    layout.monthHitBox = QRect(QPoint(SX(dpi, 5), SY(dpi, 2)), QPoint(SX(dpi, 60) - 1, header - 1));
+    layout.monthBox = QRect(dpi.S(5, Axis::X), dpi.S(2, Axis::Y), dpi.S(55, Axis::X), dpi.S(14, Axis::Y));
+    layout.monthHitBox = QRect(QPoint(dpi.S(5, Axis::X), dpi.S(2, Axis::Y)), QPoint(dpi.S(60, Axis::X) - 1, header - 1));
     const int detailTop = h - detail - 1;
     layout.detailStrip = QRect(0, detailTop, w, std::max(0, h - detailTop));
     return layout;
@@ -74,7 +71,7 @@ WeekCellLayout LayoutCells(const QRect& dayArea, const std::array<int, kWeekDays
     int rightTop = dayArea.y();
     int rightHeight = h;
     if (showCalendar) {
-        const int calendarHeight = SY(dpi, 58);
+        const int calendarHeight = dpi.S(58, Axis::Y);
         layout.calendar = QRect(rightX, dayArea.y(), rightWidth, calendarHeight);
         rightTop += calendarHeight + 1;
         rightHeight -= calendarHeight + 1;

@@ -9,16 +9,10 @@
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
 #include "resources/ResourceLibrary.h"
-#include "views/week/WeekDates.h"
+#include "agenda/WeekDates.h"
 #include "views/week/WeekEntryLine.h"
 
 namespace {
-
-int ShowPopupMenu(QWidget* parent, const MenuDesc& items, QPoint globalPos) {
-    QMenu menu(parent);
-    FillMenu(menu, items);
-    return CommandIdOf(menu.exec(globalPos));
-}
 
 // Finds the entry again after a reload: same item and occurrence.
 int FindSameEntry(const std::vector<ItemEntry>& entries, const ItemEntry& wanted) {
@@ -33,16 +27,13 @@ int FindSameEntry(const std::vector<ItemEntry>& entries, const ItemEntry& wanted
 
 }  // namespace
 
-CWeekView::CWeekView(WeekViewHost& host, QWidget* parent)
-    : CViewEx(host, parent), m_host(host), m_calendar(*this) {
+CWeekView::CWeekView(WeekViewHost& host, QWidget* parent, PopupMenuRunner runMenu)
+    : CViewEx(host, parent), m_host(host), m_calendar(*this), m_runMenu(std::move(runMenu)) {
     // Letter keys are commands here, not text for the input method.
     setAttribute(Qt::WA_InputMethodEnabled, false);
     for (auto& cell : m_cells) cell = std::make_unique<CDayCellPart>(*this);
     m_hold = new TapAndHold(this);
     connect(m_hold, &TapAndHold::held, this, [this](QPoint pos) { ShowHoldMenu(pos); });
-    m_runMenu = [this](const MenuDesc& items, QPoint globalPos) {
-        return ShowPopupMenu(this, items, globalPos);
-    };
     m_first = DateOfTime(m_host.GetWeekStart());
     PrepareCommandSurface();
     SetFonts();
@@ -111,17 +102,9 @@ void CWeekView::Redraw() {
 }
 
 void CWeekView::Collect(WeekCells& cells) {
-    const Settings& settings = GetSettings();
-    const WeekContext week{m_first, DateOfTime(Now()), settings};
-    const TimeValue start = m_host.GetWeekStart();
-    const TimeValue end = m_host.GetWeekEnd();
-    WeekItemSource& source = m_host.GetItemSource();
-    const std::vector<WeekAppointment> appointments = source.FindAppointments(start, end);
-    std::vector<WeekTask> tasks;
-    if (settings.m_HideAllTask == 0) tasks = source.ReadTasks(start, end, settings);
-    for (WeekTask& task : tasks)
-        if (!task.color && TaskShowsInWeek(week, task)) task.color = source.TaskColor(task.oid);
-    cells = CollectWeekEntries(week, m_host.GetAnniversaries(), appointments, tasks);
+    const WeekContext week{m_first, DateOfTime(Now()), GetSettings()};
+    cells = CollectWeekFromSource(week, m_host.GetWeekStart(), m_host.GetWeekEnd(),
+                                  m_host.GetItemSource(), m_host.GetAnniversaries());
 }
 
 void CWeekView::FillCells(WeekCells cells) {

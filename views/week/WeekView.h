@@ -11,12 +11,12 @@
 #include <memory>
 #include <vector>
 
-#include "platform/shell/MenuDesc.h"
+#include "platform/shell/PopupMenu.h"
 #include "views/DayCellPart.h"
 #include "views/MonthCalendarPart.h"
 #include "views/ViewEx.h"
 #include "views/week/PenStroke.h"
-#include "views/week/WeekEntries.h"
+#include "agenda/WeekEntries.h"
 #include "views/week/WeekLayout.h"
 #include "views/week/WeekViewHost.h"
 
@@ -24,14 +24,12 @@ class QMenu;
 class ResourceLibrary;
 class TapAndHold;
 
-// Shows a popup menu at a global position and returns the chosen command id
-// (0 for none). Tests replace it so that no menu waits for a user.
-using PopupMenuRunner = std::function<int(const MenuDesc& menu, QPoint globalPos)>;
-
 class CWeekView : public CViewEx {
     Q_OBJECT
 public:
-    explicit CWeekView(WeekViewHost& host, QWidget* parent = nullptr);
+    // The tap-and-hold menu is shown through `runMenu`.
+    explicit CWeekView(WeekViewHost& host, QWidget* parent = nullptr,
+                       PopupMenuRunner runMenu = ShowPopupMenu);
     ~CWeekView() override;
 
     // Collects the week's entries again and lays the cells out; repaints when
@@ -48,7 +46,6 @@ public:
 
     // Fills a right soft-key popup with the week view's commands.
     static void FillSoftKeyMenu(QMenu& popup);
-    void SetPopupMenuRunner(PopupMenuRunner runner) { m_runMenu = std::move(runner); }
 
     // State for the frame and for tests.
     int SelectedCell() const { return m_selectedCell; }

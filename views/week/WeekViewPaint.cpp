@@ -3,18 +3,15 @@
 #include <QPainter>
 
 #include "views/TextFit.h"
-#include "views/week/WeekDates.h"
+#include "agenda/WeekDates.h"
 #include "views/week/WeekEntryLine.h"
 #include "views/week/WeekView.h"
 
 namespace {
 
-constexpr ColorRef kWhite = 0xFFFFFF;
 constexpr ColorRef kBlack = 0x000000;
 constexpr ColorRef kInitialsColour = 0x808080;
 // The small calendar's colours for Sunday and Saturday.
-constexpr ColorRef kSundayColour = 0x9600FF;
-constexpr ColorRef kSaturdayColour = 0xFF8000;
 
 QFont TahomaFont(int height, bool bold, bool clearType) {
     return MakeFont(DescribeFont(QStringLiteral("Tahoma"), height, bold, false, false, clearType));
@@ -71,8 +68,8 @@ void CWeekView::PaintHeaderStrip(QPainter& dc) const {
     const int sundayColumn = settings.m_SundayAsStart != 0 ? 0 : 6;
     const int saturdayColumn = settings.m_SundayAsStart != 0 ? 6 : 5;
     for (int column = 0; column < kWeekDays; ++column) {
-        const ColorRef colour = column == sundayColumn     ? kSundayColour
-                                : column == saturdayColumn ? kSaturdayColour
+        const ColorRef colour = column == sundayColumn     ? kSundayTextColour
+                                : column == saturdayColumn ? kSaturdayTextColour
                                                            : kBlack;
         DrawTextInRectWith(dc, font, calendar.x() + S(20, Axis::X) + column * dayWidth, box.y(),
                            dayWidth, box.height(), initials.mid(column + 1, 1), flags, colour);

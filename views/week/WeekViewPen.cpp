@@ -5,7 +5,7 @@
 #include "platform/shell/TapAndHold.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
-#include "views/week/WeekDates.h"
+#include "agenda/WeekDates.h"
 #include "views/week/WeekView.h"
 
 void CWeekView::mousePressEvent(QMouseEvent* event) {
@@ -92,7 +92,7 @@ void CWeekView::ShowHoldMenu(QPoint point) {
     // The menu takes the pen; its release must not end a stroke here.
     EndPenCapture();
     const bool inCorner = m_cells[static_cast<size_t>(cell)]->HeaderBox().contains(InCell(cell, point));
-    const int command = m_runMenu(WeekViewHoldMenu(inCorner), mapToGlobal(point));
+    const int command = m_runMenu(this, WeekViewHoldMenu(inCorner), mapToGlobal(point), PopupCorner::TopLeft);
     if (command != 0) m_host.PostCommand(command);
 }
 

@@ -38,11 +38,11 @@ class WeekViewTest : public ViewTestBase {
 protected:
     void Make(QSize size = {480, 640}) {
         host.SetCurrentDate(At(2009, 3, 11, 10));
-        view = std::make_unique<CWeekView>(host);
-        view->SetPopupMenuRunner([this](const MenuDesc& menu, QPoint) {
-            menus.push_back(menu);
-            return menuAnswer;
-        });
+        view = std::make_unique<CWeekView>(host, nullptr,
+                                           [this](QWidget*, const MenuDesc& menu, QPoint, PopupCorner) {
+                                               menus.push_back(menu);
+                                               return menuAnswer;
+                                           });
         view->resize(size);
         view->show();
         view->Reload(1);
@@ -346,8 +346,7 @@ TEST_P(WeekViewDensityTest, EmptyWeekTakesEveryInput) {
     FakeWeekHost host;
     host.SetCurrentDate(At(2009, 3, 11, 10));
     const QSize size = QSize(dpi * 5 / 2, dpi * 10 / 3);
-    CWeekView view(host);
-    view.SetPopupMenuRunner([](const MenuDesc&, QPoint) { return ID_DELETE_ITEM; });
+    CWeekView view(host, nullptr, [](QWidget*, const MenuDesc&, QPoint, PopupCorner) { return ID_DELETE_ITEM; });
     view.resize(portrait ? size : size.transposed());
     view.show();
     view.Reload(1);
