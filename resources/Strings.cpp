@@ -51,6 +51,8 @@ constexpr std::array kStrings{
     StringEntry{IDS_ANNIVERSARY_FILE_FAILED, "Can not open resource file 'anniversary.dat'."},
     StringEntry{IDS_PIM_DATABASE_FAILED, "Can not open 'PIMs Database'."},
     StringEntry{IDS_INVALID_DATE, "Invalid Date"},
+    StringEntry{IDS_ANNIVERSARY_SAVE_FAILED, "기념일을 저장하지 못했습니다.\n\n%s"},
+    StringEntry{IDS_HOLIDAY_NOT_EDITABLE, "대체공휴일은 계산된 공휴일이라 바꿀 수 없습니다."},
 };
 
 constexpr bool IsSortedById()

@@ -41,6 +41,8 @@ enum StringId : int {
     IDS_ANNIVERSARY_FILE_FAILED = 401,
     IDS_PIM_DATABASE_FAILED = 402,
     IDS_INVALID_DATE = 403,
+    IDS_ANNIVERSARY_SAVE_FAILED = 420,   // %s: why
+    IDS_HOLIDAY_NOT_EDITABLE = 421,      // a computed substitute holiday was selected
 };
 
 // The text of the id, or an empty string when the table has no such id.
