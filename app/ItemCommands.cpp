@@ -5,6 +5,7 @@
 #include "settings/ChangeFlags.h"
 #include "settings/SettingsKeys.h"
 #include "calendar/Anniversary.h"
+#include "calendar/AnniversaryEdits.h"
 #include "calendar/AnniversaryFile.h"
 #include "pim/session/ItemDates.h"
 #include "pim/session/PimSession.h"
@@ -73,6 +74,8 @@ ViewUpdate ItemCommands::NewAnniversary(int32_t kind)
 
 ViewUpdate ItemCommands::Edit(const FrameSelection& selection, TimeValue currentDate, TimeValue now)
 {
+    if (RefusedAsComputedHoliday(selection))
+        return ViewUpdate::None;
     if (!selection.HasItem())
         return NewAppointment(currentDate, now);
     switch (selection.kind) {
@@ -143,7 +146,7 @@ ViewUpdate ItemCommands::EditAnniversary(const FrameSelection& selection)
 
 ViewUpdate ItemCommands::Delete(const FrameSelection& selection)
 {
-    if (!selection.HasItem())
+    if (RefusedAsComputedHoliday(selection) || !selection.HasItem())
         return ViewUpdate::None;
     if (selection.kind == kSelectionAnniversary)
         return DeleteAnniversary(selection);
@@ -182,15 +185,32 @@ ViewUpdate ItemCommands::DeleteAnniversary(const FrameSelection& selection)
     if (!IsAnniversaryIndex(m_ctx.anniversaries, selection.oid))
         return ViewUpdate::None;
     if (Ask(IDS_DELETE_ITEM, MB_YESNO | MB_ICONQUESTION, selection.title) == IDYES) {
-        RemoveAnniversary(m_ctx.anniversaries, selection.oid);
-        if (SaveAnniversaries(m_ctx.anniversaries, m_ctx.anniversaryFolder) == 0) {
-            // The file still holds the entry: show what is really stored.
-            m_ctx.anniversaries.Clear();
-            LoadAnniversaries(m_ctx.anniversaries, m_ctx.anniversaryFolder);
+        // Found again by its content: another process may have moved or changed it.
+        const Anniversary asLoaded = m_ctx.anniversaries.At(selection.oid);
+        AnniversaryList saved;
+        std::string error;
+        if (SaveRemovedAnniversary(m_ctx.anniversaryFolder, selection.oid, asLoaded, &saved, &error) != 0) {
+            m_ctx.anniversaries = std::move(saved);
+        } else {
+            Ask(IDS_ANNIVERSARY_SAVE_FAILED, MB_OK | MB_ICONERROR, QString::fromStdString(error));
+            // Show what is really stored.
+            AnniversaryList onDisk;
+            if (LoadAnniversaries(onDisk, m_ctx.anniversaryFolder) != 0)
+                m_ctx.anniversaries = std::move(onDisk);
         }
     }
     RaiseChangeFlag(SettingName::kTodayEventChanged);
     return ViewUpdate::Redraw;
+}
+
+bool ItemCommands::RefusedAsComputedHoliday(const FrameSelection& selection) const
+{
+    // A substitute holiday is shown like an anniversary but no record stands
+    // behind it; without this, Edit would take it for no selection.
+    if (selection.kind != kSelectionAnniversary || selection.oid != kNoItem)
+        return false;
+    Ask(IDS_HOLIDAY_NOT_EDITABLE, MB_OK | MB_ICONEXCLAMATION);
+    return true;
 }
 
 ViewUpdate ItemCommands::Paste(CEOID oid, int32_t kind, bool cut, TimeValue targetDay)

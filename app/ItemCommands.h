@@ -54,6 +54,8 @@ private:
     ViewUpdate EditAnniversary(const FrameSelection& selection);
     ViewUpdate DeleteStoreItem(const FrameSelection& selection);
     ViewUpdate DeleteAnniversary(const FrameSelection& selection);
+    // True, after saying so, for a computed holiday's entry.
+    bool RefusedAsComputedHoliday(const FrameSelection& selection) const;
     ViewUpdate PasteAppointment(CEOID oid, bool cut, TimeValue targetDay);
     ViewUpdate PasteTask(CEOID oid, bool cut, TimeValue targetDay);
 

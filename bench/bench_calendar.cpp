@@ -9,6 +9,7 @@
 #include "calendar/AnniversaryFile.h"
 #include "calendar/AnniversaryOccurrence.h"
 #include "calendar/Lunar.h"
+#include "calendar/PublicHolidays.h"
 
 namespace {
 
@@ -109,6 +110,18 @@ void BM_AnniversaryEntriesWeek1000(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AnniversaryEntriesWeek1000)->Unit(benchmark::kMicrosecond);
+
+// The month view and the date picker colour 42 day numbers per month.
+void BM_IsPublicHoliday42Days(benchmark::State& state) {
+    for (auto _ : state) {
+        int holidays = 0;
+        for (int32_t offset = 0; offset < 42; ++offset) {
+            holidays += IsPublicHoliday(AddDays({2025, 9, 29}, offset)) ? 1 : 0;
+        }
+        benchmark::DoNotOptimize(holidays);
+    }
+}
+BENCHMARK(BM_IsPublicHoliday42Days)->Unit(benchmark::kMicrosecond);
 
 void BM_RankAnniversaries1000(benchmark::State& state) {
     const AnniversaryList list = MakeList(1000);

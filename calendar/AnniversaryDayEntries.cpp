@@ -2,10 +2,12 @@
 
 #include "calendar/AnniversaryOccurrence.h"
 #include "calendar/Lunar.h"
+#include "calendar/PublicHolidays.h"
 
 std::vector<AnniversaryDayEntry> AnniversaryEntriesInRange(const AnniversaryList& list,
                                                            const SolarDate& first,
-                                                           int32_t dayCount) {
+                                                           int32_t dayCount,
+                                                           bool showHolidays) {
     std::vector<AnniversaryDayEntry> entries;
     if (dayCount <= 0) return entries;
     auto inRange = [&](int32_t offset) { return offset >= 0 && offset < dayCount; };
@@ -33,6 +35,10 @@ std::vector<AnniversaryDayEntry> AnniversaryEntriesInRange(const AnniversaryList
             if (record.dayAfter != 0 && inRange(offset + 1)) {
                 add(offset + 1, AnniversaryMark::kDayAfter, "다음");
             }
+        }
+        if (showHolidays && inRange(offset) && IsSubstituteHoliday(day)) {
+            entries.push_back({day, kComputedHolidayIndex, AnniversaryMark::kMain,
+                               kSubstituteHolidayName, kHolidayColor});
         }
     }
     return entries;

@@ -1,5 +1,6 @@
 // The anniversary entries that a view shows on its days: the main entry on the
-// day a record falls, and the marks on the day before ("이전") and after ("다음").
+// day a record falls, the marks on the day before ("이전") and after ("다음"),
+// and the substitute holidays ("대체공휴일"), which are computed, not records.
 #pragma once
 
 #include <cstdint>
@@ -11,12 +12,18 @@
 
 enum class AnniversaryMark { kMain, kDayBefore, kDayAfter };
 
+// The index of an entry that no record stands behind (a substitute holiday):
+// there is nothing to edit, delete, cut or copy.
+inline constexpr int32_t kComputedHolidayIndex = -1;
+
 struct AnniversaryDayEntry {
     SolarDate date;      // the day the entry is shown on
-    int32_t index = -1;  // the record's position in the AnniversaryList
+    int32_t index = -1;  // the record's position in the AnniversaryList, or kComputedHolidayIndex
     AnniversaryMark mark = AnniversaryMark::kMain;
     std::string title;   // name, "이전"/"다음" for marks, then the count text
     uint32_t color = 0;
+
+    bool IsComputedHoliday() const { return index == kComputedHolidayIndex; }
 };
 
 // Entries on the `dayCount` days from `first`. The days just outside the range
@@ -24,12 +31,16 @@ struct AnniversaryDayEntry {
 // day the record falls on, then list order, each hit giving main, before,
 // after -- the order in which the week view and the Today item collect them.
 // The count text counts from the occurrence's civil year, or its lunar year for
-// a lunar record.
+// a lunar record. With `showHolidays` (the "ShowHolidays" setting) each
+// substitute holiday in the range follows the records of its day, titled
+// "대체공휴일" in the holiday colour.
 std::vector<AnniversaryDayEntry> AnniversaryEntriesInRange(const AnniversaryList& list,
                                                            const SolarDate& first,
-                                                           int32_t dayCount);
+                                                           int32_t dayCount,
+                                                           bool showHolidays = true);
 
 inline std::vector<AnniversaryDayEntry> AnniversaryEntriesOn(const AnniversaryList& list,
-                                                             const SolarDate& day) {
-    return AnniversaryEntriesInRange(list, day, 1);
+                                                             const SolarDate& day,
+                                                             bool showHolidays = true) {
+    return AnniversaryEntriesInRange(list, day, 1, showHolidays);
 }

@@ -8,14 +8,55 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The white space of Unicode beyond ASCII, as the handheld's character
+// classification knows it: lines typed on a Korean keyboard often start with
+// an ideographic space, and copied text brings no-break spaces.
+bool IsWideSpace(char32_t c) {
+    return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
+           c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// The code point of a two- or three-byte UTF-8 sequence (every wide space is
+// one), or 0 for anything else.
+char32_t WideSpaceAt(std::string_view s) {
+    const auto byte = [&](size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(s[i])); };
+    char32_t c = 0;
+    if (s.size() == 2 && (byte(0) & 0xE0) == 0xC0 && IsContinuationByte(s[1])) {
+        c = (byte(0) & 0x1F) << 6 | (byte(1) & 0x3F);
+    } else if (s.size() == 3 && (byte(0) & 0xF0) == 0xE0 && IsContinuationByte(s[1]) &&
+               IsContinuationByte(s[2])) {
+        c = (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
+    }
+    return IsWideSpace(c) ? c : 0;
+}
+
+// Length in bytes of the white space character at the front (or back) of s; 0 for none.
+size_t LeadingSpace(std::string_view s) {
+    if (s.empty()) return 0;
+    if (IsBlank(s.front())) return 1;
+    for (size_t n = 2; n <= 3 && n <= s.size(); ++n) {
+        if (WideSpaceAt(s.substr(0, n)) != 0) return n;
+    }
+    return 0;
+}
+
+size_t TrailingSpace(std::string_view s) {
+    if (s.empty()) return 0;
+    if (IsBlank(s.back())) return 1;
+    for (size_t n = 2; n <= 3 && n <= s.size(); ++n) {
+        if (WideSpaceAt(s.substr(s.size() - n)) != 0) return n;
+    }
+    return 0;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (const size_t n = LeadingSpace(s)) s.remove_prefix(n);
+    while (const size_t n = TrailingSpace(s)) s.remove_suffix(n);
+    return s;
 }
 
 // Positions and lengths count characters, not bytes, as the format does.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -130,4 +131,29 @@ bool ReplaceFileAtomically(const std::string& folder, const std::string& targetN
         return false;
     }
     return true;
+}
+
+ExclusiveFileLock::~ExclusiveFileLock() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool ExclusiveFileLock::Acquire(const std::string& path, std::string& error) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error = Failure("cannot open the lock", path);
+        return false;
+    }
+    while (::flock(fd, LOCK_EX) != 0) {
+        if (errno == EINTR) continue;
+        error = Failure("cannot lock", path);
+        ::close(fd);
+        return false;
+    }
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+    return true;
+}
+
+std::string WriterUniqueName(const std::string& prefix) {
+    return prefix + "." + std::to_string(::getpid()) + "." + std::to_string(::gettid());
 }

@@ -19,3 +19,24 @@ bool ReplaceFileAtomically(const std::string& folder, const std::string& targetN
 bool SyncFolder(const std::string& folder);
 bool PathExists(const std::string& path);
 std::string JoinPath(const std::string& folder, const std::string& name);
+
+// An exclusive advisory lock (flock) on a file, created when missing and held
+// until the object goes. The kernel drops it when the process dies, so a
+// killed writer never leaves the others waiting.
+class ExclusiveFileLock {
+public:
+    ExclusiveFileLock() = default;
+    ~ExclusiveFileLock();
+    ExclusiveFileLock(const ExclusiveFileLock&) = delete;
+    ExclusiveFileLock& operator=(const ExclusiveFileLock&) = delete;
+
+    // Waits for the lock. False with `error` set when the file cannot be opened.
+    bool Acquire(const std::string& path, std::string& error);
+
+private:
+    int fd_ = -1;
+};
+
+// A name for a temporary file that no other process or thread writing the
+// same folder uses at the same time: `prefix` followed by ".pid.tid".
+std::string WriterUniqueName(const std::string& prefix);

@@ -67,6 +67,8 @@ constexpr std::array kStrings{
     StringEntry{IDS_APP_NO_DISPLAY,
                 "화면이 없습니다 (DISPLAY와 WAYLAND_DISPLAY가 비어 있음). "
                 "--screenshot FILE로 창을 그림 파일로 저장할 수 있습니다.\n"},
+    StringEntry{IDS_ANNIVERSARY_SAVE_FAILED, "기념일을 저장하지 못했습니다.\n\n%s"},
+    StringEntry{IDS_HOLIDAY_NOT_EDITABLE, "대체공휴일은 계산된 공휴일이라 바꿀 수 없습니다."},
 };
 
 constexpr bool IsSortedById()

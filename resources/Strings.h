@@ -47,6 +47,8 @@ enum StringId : int {
     IDS_APP_OPTION_NEEDS_VALUE = 412, // %s: the option
     IDS_APP_BAD_OPTION_VALUE = 413,   // %s: the option, %s: the value
     IDS_APP_NO_DISPLAY = 414,
+    IDS_ANNIVERSARY_SAVE_FAILED = 420,   // %s: why
+    IDS_HOLIDAY_NOT_EDITABLE = 421,      // a computed substitute holiday was selected
 };
 
 // The text of the id, or an empty string when the table has no such id.

@@ -73,6 +73,7 @@ Settings LoadSettings(const ScreenMetrics& screen)
     s.m_ClearType = key.Int(kClearType, 0);
     s.m_WeatherVendor = key.Int(kWeatherVendor, 0);
     s.m_WeatherLocation = key.Text(kWeatherLocation, "seoul");
+    s.m_ShowHolidays = key.Int(kShowHolidays, 1);
     return s;
 }
 

@@ -36,6 +36,7 @@ struct Settings {
     int32_t m_ClearType = 0;
     int32_t m_WeatherVendor = 0;
     std::string m_WeatherLocation = "seoul";
+    int32_t m_ShowHolidays = 1;
 };
 
 // Font defaults by the screen's horizontal density: below 128 dpi, 128-191,

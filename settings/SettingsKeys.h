@@ -31,6 +31,8 @@ inline constexpr const char* kWeekFontSize = "WeekFontSize";
 inline constexpr const char* kClearType = "ClearType";
 inline constexpr const char* kWeatherVendor = "WeatherVendor";
 inline constexpr const char* kWeatherLocation = "WeatherLocation";
+// Korean public and substitute holidays shown by the views (1) or not (0).
+inline constexpr const char* kShowHolidays = "ShowHolidays";
 // Change flags from the application to the Today items.
 inline constexpr const char* kTodayEventChanged = "TodayEventChanged";
 inline constexpr const char* kTodayTaskChanged = "TodayTaskChanged";

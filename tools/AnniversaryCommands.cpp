@@ -1,10 +1,12 @@
-// anniv: list, show by day, add, edit and remove anniversaries.
+// anniv: list, show by day, add, edit and remove anniversaries; the holidays of a year.
 #include <cstdio>
 #include <ostream>
 
 #include "calendar/AnniversaryDayEntries.h"
+#include "calendar/AnniversaryEdits.h"
 #include "calendar/AnniversaryOccurrence.h"
 #include "calendar/AnniversaryValidation.h"
+#include "calendar/PublicHolidays.h"
 #include "tools/CliOptions.h"
 #include "tools/Commands.h"
 #include "tools/DeviceFiles.h"
@@ -14,10 +16,12 @@ namespace {
 const char kUsage[] =
     "사용법: dayvane-cli anniv list\n"
     "        dayvane-cli anniv on YYYY-MM-DD [--days N]\n"
+    "        dayvane-cli anniv holidays YYYY\n"
     "        dayvane-cli anniv add --name 이름 (--date [YYYY-]MM-DD | --month M --ordinal 1-5 --weekday 1-7 [--year Y])\n"
     "                              [--lunar] [--leap] [--birthday] [--day-before] [--day-after] [--color #rrggbb]\n"
     "        dayvane-cli anniv edit INDEX [같은 옵션] [--solar] [--no-leap] [--no-birthday] [--no-day-before] [--no-day-after] [--no-year]\n"
-    "        dayvane-cli anniv rm INDEX";
+    "        dayvane-cli anniv rm INDEX\n"
+    "        (edit, rm: --if-name 이름 을 주면 INDEX의 기념일 이름이 다를 때 바꾸지 않습니다)";
 
 const std::vector<std::string> kFlags = {"lunar", "solar", "leap", "no-leap", "birthday", "no-birthday",
                                          "day-before", "no-day-before", "day-after", "no-day-after",
@@ -57,12 +61,23 @@ int On(const CliOptions& options, std::ostream& out)
     AnniversaryList list;
     LoadDeviceAnniversaries(list);
     SolarDate first{given.year, given.month, given.day};
-    std::vector<AnniversaryDayEntry> entries = AnniversaryEntriesInRange(list, first, days);
+    std::vector<AnniversaryDayEntry> entries = AnniversaryEntriesInRange(list, first, days, ShowHolidays());
     for (int i = 0; i < days; ++i) {
         SolarDate day = AddDays(first, i);
         for (const AnniversaryDayEntry& entry : entries)
             if (entry.date == day) out << FormatDate({day.year, day.month, day.day}) << '\t' << entry.title << '\n';
     }
+    return 0;
+}
+
+// The year's public and substitute holidays, from the built-in table.
+int Holidays(const CliOptions& options, std::ostream& out)
+{
+    if (options.Positionals().size() != 3) throw UsageError(kUsage);
+    options.AllowOnly({});
+    const int year = static_cast<int>(ParseInt(options.Positionals()[2], 1, 9999, "YYYY"));
+    for (const PublicHoliday& holiday : PublicHolidaysOfYear(year))
+        out << FormatDate({holiday.date.year, holiday.date.month, holiday.date.day}) << '\t' << holiday.name << '\n';
     return 0;
 }
 
@@ -132,11 +147,18 @@ void ApplyOptions(const CliOptions& options, Anniversary& record)
         throw UsageError("요일로 정한 기념일은 음력이 될 수 없습니다.");
 }
 
-size_t ParseIndex(const std::string& text, const AnniversaryList& list)
+// The record the user means: INDEX in the list as `anniv list` showed it.
+// With --if-name, a script that listed earlier makes sure that another
+// process has not shifted a different record under that index meanwhile.
+size_t ParseIndex(const CliOptions& options, const AnniversaryList& list)
 {
+    const std::string& text = options.Positionals()[2];
     long index = ParseInt(text, 0, 1L << 30, "INDEX");
     if (static_cast<size_t>(index) >= list.Count())
         throw CommandError("그런 기념일이 없습니다: " + text + " (" + std::to_string(list.Count()) + "개)");
+    const auto expected = options.Get("if-name");
+    if (expected && list.At(static_cast<size_t>(index)).name != *expected)
+        throw CommandError(kAnniversaryChangedElsewhere);
     return static_cast<size_t>(index);
 }
 
@@ -145,15 +167,21 @@ int Change(const CliOptions& options, std::ostream& out)
     const std::string& verb = options.Positionals()[1];
     std::vector<std::string> known = kFieldOptions;
     known.insert(known.end(), kFlags.begin(), kFlags.end());
-    options.AllowOnly(verb == "rm" ? std::vector<std::string>{} : known);
+    known.push_back("if-name");
+    options.AllowOnly(verb == "rm" ? std::vector<std::string>{"if-name"} : known);
     bool adding = verb == "add";
     if (options.Positionals().size() != (adding ? 2u : 3u)) throw UsageError(kUsage);
 
+    // Edits and removals name the record by its index in the list as loaded
+    // here and by its content, so that a record another process moved is
+    // still found, and one it changed is refused.
     AnniversaryList list;
-    LoadDeviceAnniversaries(list);
+    if (!adding) LoadDeviceAnniversaries(list);
+    const std::string folder = DeviceAnniversaryFolder();
+    std::string error;
     if (verb == "rm") {
-        RemoveAnniversary(list, ParseIndex(options.Positionals()[2], list));
-        SaveDeviceAnniversaries(list);
+        const size_t index = ParseIndex(options, list);
+        FinishAnniversarySave(SaveRemovedAnniversary(folder, index, list.At(index), nullptr, &error), error);
         return 0;
     }
 
@@ -163,16 +191,18 @@ int Change(const CliOptions& options, std::ostream& out)
         if (!options.Has("name") || !(options.Has("date") || options.Has("month")))
             throw UsageError(kUsage);
     } else {
-        index = ParseIndex(options.Positionals()[2], list);
+        index = ParseIndex(options, list);
         record = list.At(index);
     }
     ApplyOptions(options, record);
     std::string problem = CheckAnniversary(record);
     if (!problem.empty()) throw CommandError(problem);
-    if (adding) index = AddAnniversary(list, record);
-    else UpdateAnniversary(list, index, record);
-    SaveDeviceAnniversaries(list);
-    out << index << '\n';
+    size_t savedIndex = 0;
+    const int32_t saved = adding ? SaveNewAnniversary(folder, record, nullptr, &savedIndex, &error)
+                                 : SaveChangedAnniversary(folder, index, list.At(index), record, nullptr,
+                                                          &savedIndex, &error);
+    FinishAnniversarySave(saved, error);
+    out << savedIndex << '\n';
     return 0;
 }
 
@@ -189,6 +219,7 @@ int RunAnniversaryCommand(const CommandArgs& args, std::ostream& out)
         return List(out);
     }
     if (verb == "on") return On(options, out);
+    if (verb == "holidays") return Holidays(options, out);
     if (verb == "add" || verb == "edit" || verb == "rm") return Change(options, out);
     throw UsageError(kUsage);
 }

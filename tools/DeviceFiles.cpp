@@ -22,10 +22,15 @@ void LoadDeviceAnniversaries(AnniversaryList& list)
         throw CommandError("Can not open resource file 'anniversary.dat'.");
 }
 
-void SaveDeviceAnniversaries(AnniversaryList& list)
+std::string DeviceAnniversaryFolder()
 {
-    std::string error;
-    if (!SaveAnniversaries(list, ProgramFolder().string(), &error))
+    PrepareDevice();
+    return ProgramFolder().string();
+}
+
+void FinishAnniversarySave(int32_t saved, const std::string& error)
+{
+    if (!saved)
         throw CommandError("기념일 파일을 저장하지 못했습니다: " + error);
     RaiseChangeFlag(SettingName::kTodayEventChanged);
 }
@@ -40,4 +45,9 @@ SolarDate Today()
 bool WeekStartsOnSunday()
 {
     return CRegistry().GetInt(kSettingsRoot, kSettingsKey, SettingName::kSundayAsStart, 0) != 0;
+}
+
+bool ShowHolidays()
+{
+    return CRegistry().GetInt(kSettingsRoot, kSettingsKey, SettingName::kShowHolidays, 1) != 0;
 }

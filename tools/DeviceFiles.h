@@ -4,17 +4,27 @@
 #include "calendar/Anniversary.h"
 #include "calendar/CivilDate.h"
 
+#include <cstdint>
+#include <string>
+
 // Creates the device directory on first use and installs the holidays there.
 void PrepareDevice();
 
 // Loads the program folder's anniversary list; CommandError when it cannot.
 void LoadDeviceAnniversaries(AnniversaryList& list);
 
-// Saves the list and tells the Today item to reload, as the application does.
-void SaveDeviceAnniversaries(AnniversaryList& list);
+// The program folder that holds anniversary.dat, prepared for a transaction.
+std::string DeviceAnniversaryFolder();
+
+// After an anniversary transaction: tells the Today item to reload when it
+// saved, as the application does; otherwise CommandError saying why.
+void FinishAnniversarySave(int32_t saved, const std::string& error);
 
 // The device's local date (the clock override included).
 SolarDate Today();
 
 // "SundayAsStart" of the device's settings.
 bool WeekStartsOnSunday();
+
+// "ShowHolidays" of the device's settings.
+bool ShowHolidays();

@@ -17,7 +17,7 @@ const char kUsage[] =
     "                                    색 0xBBGGRR, 글꼴 비트, 표시 비트; 탭으로 구분)\n"
     "  lunar DATE [--to DATE]            양력 -> 음력\n"
     "  solar YYYY-MM-DD [--leap]         음력 -> 양력\n"
-    "  anniv list | on DATE [--days N] | add | edit INDEX | rm INDEX\n"
+    "  anniv list | on DATE [--days N] | holidays YYYY | add | edit INDEX | rm INDEX\n"
     "  reg get|set|del|list ...          레지스트리 값\n"
     "  add appt|task ..., list, tasks, show, delete, complete, skip\n"
     "  import FILE.ics, export FILE.ics, watch [--db appointments|tasks]\n";

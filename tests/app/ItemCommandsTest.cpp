@@ -5,6 +5,7 @@
 #include "app/ItemCommands.h"
 #include "settings/CRegistry.h"
 #include "settings/SettingsKeys.h"
+#include "calendar/AnniversaryEdits.h"
 #include "calendar/AnniversaryFile.h"
 #include "pim/session/PimSession.h"
 #include "platform/shell/MessageBox.h"
@@ -191,6 +192,56 @@ TEST_F(ItemCommandsTest, DeletingAnAnniversaryRewritesTheFile)
     ASSERT_EQ(LoadAnniversaries(reloaded, ProgramFolder().string()), 1);
     EXPECT_EQ(reloaded.Count(), count - 1);
     EXPECT_EQ(TodayEventChanged(), 1);
+}
+
+TEST_F(ItemCommandsTest, DeletingAnAnniversaryAnotherProcessChangedIsRefused)
+{
+    // Another writer renamed the first record and removed the second since this list was loaded.
+    const std::string folder = ProgramFolder().string();
+    ASSERT_GE(m_anniversaries.Count(), 2u);
+    Anniversary renamed = m_anniversaries.At(0);
+    renamed.name = "바뀐 이름";
+    ASSERT_EQ(SaveChangedAnniversary(folder, 0, m_anniversaries.At(0), renamed, nullptr, nullptr, nullptr), 1);
+    ASSERT_EQ(SaveRemovedAnniversary(folder, 1, m_anniversaries.At(1), nullptr, nullptr), 1);
+    AnniversaryList before;
+    ASSERT_EQ(LoadAnniversaries(before, folder), 1);
+
+    MessageBoxScript::QueueAnswer(IDYES);
+    MessageBoxScript::QueueAnswer(IDOK);
+    Commands().Delete(Selection(0, kSelectionAnniversary, 0, m_anniversaries.At(0).name.c_str()));
+    EXPECT_EQ(LastBox().icon, MB_ICONERROR);
+    EXPECT_TRUE(LastBox().text.contains(QString::fromUtf8(kAnniversaryChangedElsewhere)));
+    // Nothing else was deleted, and the frame now holds what is stored.
+    AnniversaryList after;
+    ASSERT_EQ(LoadAnniversaries(after, folder), 1);
+    ASSERT_EQ(after.Count(), before.Count());
+    ASSERT_EQ(m_anniversaries.Count(), before.Count());
+    EXPECT_EQ(m_anniversaries.At(0).name, "바뀐 이름");
+
+    // The third record, now second, is still found and deleted by its content.
+    const Anniversary third = m_anniversaries.At(1);
+    MessageBoxScript::QueueAnswer(IDYES);
+    Commands().Delete(Selection(1, kSelectionAnniversary, 0, third.name.c_str()));
+    after.Clear();
+    ASSERT_EQ(LoadAnniversaries(after, folder), 1);
+    EXPECT_EQ(after.Count(), before.Count() - 1);
+    EXPECT_FALSE(LocateAnniversary(after, 1, third).has_value());
+}
+
+TEST_F(ItemCommandsTest, ComputedHolidaysCannotBeEditedOrDeleted)
+{
+    const size_t count = m_anniversaries.Count();
+    const FrameSelection holiday = Selection(kNoItem, kSelectionAnniversary, 0, "대체공휴일");
+    MessageBoxScript::QueueAnswer(IDOK);
+    EXPECT_EQ(Commands().Delete(holiday), ViewUpdate::None);
+    ASSERT_EQ(MessageBoxScript::Shown().size(), 1u);
+    EXPECT_EQ(LastBox().text, LoadString(IDS_HOLIDAY_NOT_EDITABLE));
+    MessageBoxScript::QueueAnswer(IDOK);
+    EXPECT_EQ(Commands().Edit(holiday, kFriday, Now()), ViewUpdate::None);
+    EXPECT_EQ(MessageBoxScript::Shown().size(), 2u);
+    EXPECT_TRUE(m_dialogs.anniversaries.empty());
+    EXPECT_TRUE(m_dialogs.appointments.empty());  // not taken for "no selection"
+    EXPECT_EQ(m_anniversaries.Count(), count);
 }
 
 TEST_F(ItemCommandsTest, PasteMovesAppointmentsKeepingTimeAndLength)

@@ -9,21 +9,17 @@
 
 #include "calendar/AnniversaryLine.h"
 #include "calendar/AnniversaryText.h"
+#include "calendar/FileIo.h"
 #include "platform/text/TextEncoding.h"
+#include "tests/calendar/TempFolder.h"
 #include "tests/calendar/TestRecords.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class AnniversaryFileTest : public ::testing::Test {
+class AnniversaryFileTest : public TempFolderTest {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/dayvane-anniv-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder_); }
 
     std::string PathOf(const char* name) const { return (fs::path(folder_) / name).string(); }
     void Write(const char* name, std::string_view bytes) const {
@@ -40,8 +36,6 @@ protected:
         EXPECT_EQ(LoadAnniversaries(list, folder_), 1);
         return list;
     }
-
-    std::string folder_;
 };
 
 void ExpectSameLists(const AnniversaryList& a, const AnniversaryList& b) {
@@ -159,15 +153,16 @@ TEST_F(AnniversaryFileTest, FailedSaveLeavesTheOldFile) {
     AnniversaryList list = Load();
     AddAnniversary(list, MakeRecord(kAnniversaryByDate, 0, 1, 1, "new"));
 
-    // A temporary name that cannot be taken (works for root too).
-    fs::create_directories(PathOf(kAnniversaryTempName) + std::string("/busy"));
+    // This writer's temporary name cannot be taken (works for root too).
+    const std::string temp = WriterUniqueName(kAnniversaryTempName);
+    fs::create_directories(PathOf(temp.c_str()) + std::string("/busy"));
     std::string error;
     EXPECT_EQ(SaveAnniversaries(list, folder_, &error), 0);
     EXPECT_NE(error.find(kAnniversaryTempName), std::string::npos) << error;
     EXPECT_EQ(Read(kAnniversaryFileName), "2001/05/05 old\r\n");
 
     EXPECT_EQ(SaveAnniversaries(list, folder_ + "/missing"), 0);
-    fs::remove_all(PathOf(kAnniversaryTempName));
+    fs::remove_all(PathOf(temp.c_str()));
     EXPECT_EQ(SaveAnniversaries(list, folder_), 1);
     EXPECT_EQ(Load().Count(), 2u);
 }

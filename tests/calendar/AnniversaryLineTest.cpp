@@ -36,6 +36,22 @@ TEST(AnniversaryLine, ReadsEveryField) {
     EXPECT_EQ(loose.day, -3);
 }
 
+TEST(AnniversaryLine, TrimsUnicodeWhiteSpace) {
+    // Ideographic space, no-break space, em space, narrow no-break space.
+    const Anniversary a = Parsed("\u3000\u00A0[#ff0000]\u3000 2001/05/05 \u2003어린이날\u202F\u3000\r\n");
+    EXPECT_EQ(a.color, 0x0000FFu);
+    EXPECT_EQ(a.year, 2001);
+    EXPECT_EQ(a.day, 5);
+    EXPECT_EQ(a.name, "어린이날");
+    // Inner wide spaces stay; a line of only white space is empty.
+    EXPECT_EQ(Parsed("2001/05/05 가\u3000나").name, "가\u3000나");
+    Anniversary out;
+    EXPECT_EQ(ParseAnniversaryLine("\u3000\u00A0 \u3000", out), AnniversaryLineKind::kIgnored);
+    // Hangul whose UTF-8 bytes resemble a space's must survive at the ends.
+    EXPECT_EQ(Parsed("2001/05/05 \u3080\u2000\u3081").name, "\u3080\u2000\u3081");
+    EXPECT_EQ(Parsed("2001/05/05 \uC5B4").name, "\uC5B4");
+}
+
 TEST(AnniversaryLine, SkipsNotesAndFlagsShortLines) {
     Anniversary out;
     out.name = "untouched";

@@ -37,6 +37,7 @@ void ExpectFactoryValues(const Settings& s)
     EXPECT_EQ(s.m_ClearType, 0);
     EXPECT_EQ(s.m_WeatherVendor, 0);
     EXPECT_EQ(s.m_WeatherLocation, "seoul");
+    EXPECT_EQ(s.m_ShowHolidays, 1);
 }
 
 } // namespace
@@ -126,6 +127,10 @@ TEST(Settings, SaveOptionsWritesInTheOrderTheTodayItemsExpect)
     back = LoadSettings({});
     EXPECT_EQ(back.m_WeatherVendor, 1);
     EXPECT_EQ(back.m_WeatherLocation, "busan");
+
+    // No control writes "ShowHolidays"; a stored 0 turns the holidays off.
+    CRegistry().SetInt(kSettingsRoot, kSettingsKey, "ShowHolidays", 0);
+    EXPECT_EQ(LoadSettings({}).m_ShowHolidays, 0);
 }
 
 TEST(Settings, EmptiedFontNamesLeaveTheStoredNames)

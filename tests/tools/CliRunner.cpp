@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -24,7 +25,7 @@ CliRunner::~CliRunner()
     std::filesystem::remove_all(m_root, ignored);
 }
 
-CliResult CliRunner::Run(const std::vector<std::string>& args) const
+int CliRunner::Start(const std::vector<std::string>& args, int out, int err) const
 {
     std::vector<std::string> argv = {DAYVANE_CLI, "--device", Device().string()};
     argv.insert(argv.end(), args.begin(), args.end());
@@ -33,23 +34,45 @@ CliResult CliRunner::Run(const std::vector<std::string>& args) const
     argp.push_back(nullptr);
 
     std::vector<std::string> env = {"DAYVANE_NOW=" + m_now, "TZ=Asia/Seoul", "LANG=C.UTF-8"};
+    if (const char* asan = std::getenv("ASAN_OPTIONS")) env.push_back(std::string("ASAN_OPTIONS=") + asan);
     std::vector<char*> envp;
     for (auto& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);
 
-    int outPipe[2], errPipe[2];
-    if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
+    if (out >= 0) posix_spawn_file_actions_adddup2(&actions, out, 1);
+    else posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    if (err >= 0) posix_spawn_file_actions_adddup2(&actions, err, 2);
+    else posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     pid_t pid = 0;
     int spawned = posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) throw std::runtime_error("cannot start dayvane-cli");
+    return pid;
+}
+
+int CliRunner::Spawn(const std::vector<std::string>& args) const
+{
+    return Start(args, -1, -1);
+}
+
+int CliRunner::Wait(int pid)
+{
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+CliResult CliRunner::Run(const std::vector<std::string>& args) const
+{
+    int outPipe[2], errPipe[2];
+    if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+    const int pid = Start(args, outPipe[1], errPipe[1]);
     close(outPipe[1]);
     close(errPipe[1]);
-    if (spawned != 0) throw std::runtime_error("cannot start dayvane-cli");
 
     CliResult result;
     pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
@@ -69,8 +92,6 @@ CliResult CliRunner::Run(const std::vector<std::string>& args) const
             }
         }
     }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.exitCode = Wait(pid);
     return result;
 }

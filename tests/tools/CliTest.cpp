@@ -4,6 +4,7 @@
 #include "tests/tools/CliRunner.h"
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 namespace {
@@ -111,6 +112,22 @@ TEST(CliAnniversaries, OnShowsNeighbourDayMarks)
     CliResult r = cli.Run({"anniv", "on", "2026-09-24", "--days", "3"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "2026-09-24\t추석이전\n2026-09-25\t추석\n2026-09-26\t추석다음\n");
+}
+
+TEST(CliAnniversaries, SubstituteHolidaysShowAmongTheDaysUnlessTurnedOff)
+{
+    CliRunner cli;
+    CliResult r = cli.Run({"anniv", "on", "2025-10-05", "--days", "4"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "2025-10-05\t추석이전\n2025-10-06\t추석\n2025-10-07\t추석다음\n2025-10-08\t대체공휴일\n");
+
+    r = cli.Run({"anniv", "holidays", "2025"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("2025-05-05\t어린이날\n2025-05-05\t부처님오신날\n2025-05-06\t대체공휴일\n"));
+    EXPECT_THAT(r.out, StartsWith("2025-01-01\t신정\n"));
+
+    ASSERT_EQ(cli.Run({"reg", "set", "ShowHolidays", "0"}).exitCode, 0);
+    EXPECT_THAT(cli.Run({"anniv", "on", "2025-10-05", "--days", "4"}).out, Not(HasSubstr("대체공휴일")));
 }
 
 TEST(CliWeek, ShowsTheWeekFromItsFirstColumn)
