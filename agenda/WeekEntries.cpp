@@ -214,7 +214,8 @@ WeekCells CollectWeekEntries(const WeekContext& week, const AnniversaryList& ann
                              const std::vector<WeekAppointment>& appointments,
                              const std::vector<WeekTask>& tasks) {
     WeekCells cells;
-    AddAnniversaryEntries(cells, week, AnniversaryEntriesInRange(anniversaries, week.first, kWeekDays));
+    AddAnniversaryEntries(cells, week, AnniversaryEntriesInRange(anniversaries, week.first, kWeekDays,
+                                                             week.settings.m_ShowHolidays != 0));
     for (const WeekAppointment& appointment : appointments)
         AddAppointmentEntries(cells, week, appointment);
     for (const WeekTask& task : tasks) AddTaskEntries(cells, week, task);

@@ -37,10 +37,10 @@ struct AnniversaryDayEntry {
 std::vector<AnniversaryDayEntry> AnniversaryEntriesInRange(const AnniversaryList& list,
                                                            const SolarDate& first,
                                                            int32_t dayCount,
-                                                           bool showHolidays = true);
+                                                           bool showHolidays);
 
 inline std::vector<AnniversaryDayEntry> AnniversaryEntriesOn(const AnniversaryList& list,
                                                              const SolarDate& day,
-                                                             bool showHolidays = true) {
+                                                             bool showHolidays) {
     return AnniversaryEntriesInRange(list, day, 1, showHolidays);
 }

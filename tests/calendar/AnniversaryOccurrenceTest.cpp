@@ -115,23 +115,23 @@ TEST(AnniversaryEntries, MainAndNeighbourMarksWithTitles) {
     AddAnniversary(list, childrensDay);
     AddAnniversary(list, MakeRecord(kAnniversaryByDate, 0, 5, 4, "other"));
 
-    const auto onFourth = AnniversaryEntriesOn(list, {2009, 5, 4});
+    const auto onFourth = AnniversaryEntriesOn(list, {2009, 5, 4}, false);
     ASSERT_EQ(onFourth.size(), 2u);
     EXPECT_EQ(onFourth[0].title, "other");  // falls on the 4th itself, collected first
     EXPECT_EQ(onFourth[1].title, "어린이날이전(1주년)");
     EXPECT_EQ(onFourth[1].mark, AnniversaryMark::kDayBefore);
     EXPECT_EQ(onFourth[1].color, 0xFFu);
 
-    const auto week = AnniversaryEntriesInRange(list, {2009, 5, 6}, 7);  // occurrence just before
+    const auto week = AnniversaryEntriesInRange(list, {2009, 5, 6}, 7, false);  // occurrence just before
     ASSERT_EQ(week.size(), 1u);
     EXPECT_EQ(week[0].title, "어린이날다음(1주년)");
     EXPECT_EQ(week[0].date, (SolarDate{2009, 5, 6}));
 
-    const auto range = AnniversaryEntriesInRange(list, {2009, 5, 4}, 3);
+    const auto range = AnniversaryEntriesInRange(list, {2009, 5, 4}, 3, false);
     ASSERT_EQ(range.size(), 4u);
     EXPECT_EQ(range[2].date, (SolarDate{2009, 5, 4}));
     EXPECT_EQ(range[3].date, (SolarDate{2009, 5, 6}));
-    EXPECT_TRUE(AnniversaryEntriesInRange(list, {2009, 5, 4}, 0).empty());
+    EXPECT_TRUE(AnniversaryEntriesInRange(list, {2009, 5, 4}, 0, false).empty());
 }
 
 TEST(AnniversaryEntries, LunarMarksCountFromTheOccurrencesLunarYear) {
@@ -140,7 +140,7 @@ TEST(AnniversaryEntries, LunarMarksCountFromTheOccurrencesLunarYear) {
     seollal.lunar = 1;
     seollal.dayBefore = 1;
     AddAnniversary(list, seollal);
-    const auto entries = AnniversaryEntriesOn(list, {2024, 2, 9});  // lunar 2023/12/30
+    const auto entries = AnniversaryEntriesOn(list, {2024, 2, 9}, false);  // lunar 2023/12/30
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].title, "설날이전(24주년)");
 }

@@ -106,7 +106,7 @@ TEST(PublicHolidays, YearListsAreOrderedAndNamed) {
 TEST(PublicHolidays, SubstitutesShowAmongTheDaysEntriesUnlessTurnedOff) {
     AnniversaryList list;
     AddAnniversary(list, kAnniversaryByDate, 0, 5, 6, 0, 0, 0, 0, "기념", 0x123456);
-    const auto entries = AnniversaryEntriesInRange(list, {2025, 5, 5}, 3);
+    const auto entries = AnniversaryEntriesInRange(list, {2025, 5, 5}, 3, true);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].title, "기념");
     EXPECT_FALSE(entries[0].IsComputedHoliday());
@@ -119,7 +119,7 @@ TEST(PublicHolidays, SubstitutesShowAmongTheDaysEntriesUnlessTurnedOff) {
     ASSERT_EQ(hidden.size(), 1u);
     EXPECT_FALSE(hidden[0].IsComputedHoliday());
     // The day just outside the range is not shown.
-    EXPECT_TRUE(AnniversaryEntriesOn(AnniversaryList{}, {2025, 5, 7}).empty());
+    EXPECT_TRUE(AnniversaryEntriesOn(AnniversaryList{}, {2025, 5, 7}, true).empty());
 }
 
 }  // namespace

@@ -236,3 +236,21 @@ TEST_F(WeekEntriesTest, TaskShowsExactlyWhenItGetsAnEntry) {
 }
 
 }  // namespace
+
+// Monday 6 May 2024 is the substitute for Children's Day on a Sunday: it shows
+// in the week unless "ShowHolidays" is off.
+TEST_F(WeekEntriesTest, SubstituteHolidayFollowsShowHolidays) {
+    WeekContext may = week;
+    may.first = {2024, 5, 6};
+    may.today = {2024, 5, 6};
+    const auto holidayTitles = [&](int32_t showHolidays) {
+        may.settings.m_ShowHolidays = showHolidays;
+        WeekCells collected = CollectWeekEntries(may, AnniversaryList{}, {}, {});
+        std::vector<std::string> titles;
+        for (const ItemEntry& entry : collected[0])
+            if (entry.kind == kKindAnniversary) titles.push_back(entry.bodyText);
+        return titles;
+    };
+    EXPECT_EQ(holidayTitles(1), std::vector<std::string>{"대체공휴일"});
+    EXPECT_TRUE(holidayTitles(0).empty());
+}
