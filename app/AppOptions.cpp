@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 
 #include "resources/Menus.h"
@@ -82,7 +83,8 @@ ParsedOptions ParseAppOptions(const QStringList& arguments)
         }
         const bool known = option == QLatin1String("--device") || option == QLatin1String("--dpi") ||
                            option == QLatin1String("--size") || option == QLatin1String("--screenshot") ||
-                           option == QLatin1String("--view") || option == QLatin1String("--date");
+                           option == QLatin1String("--view") || option == QLatin1String("--date") ||
+                           option == QLatin1String("--dialog");
         if (!known) {
             parsed.error = QStringLiteral("Unknown option: %1").arg(option);
             return parsed;
@@ -109,6 +111,10 @@ ParsedOptions ParseAppOptions(const QStringList& arguments)
             const auto kind = ParseView(value);
             good = kind.has_value();
             options.viewKind = kind.value_or(options.viewKind);
+        } else if (option == QLatin1String("--dialog")) {
+            good = std::any_of(std::begin(kScreenshotDialogs), std::end(kScreenshotDialogs),
+                               [&value](const char* name) { return value == QLatin1String(name); });
+            options.dialog = value;
         } else {
             options.date = ParseDate(value);
             good = options.date.has_value();
@@ -125,11 +131,13 @@ QString AppUsageText()
 {
     return QStringLiteral(
         "Usage: Dayvane [--device DIR] [--dpi N] [--size WxH]\n"
-        "               [--screenshot FILE.png [--view week] [--date YYYY-MM-DD]]\n"
+        "               [--screenshot FILE.png [--view week] [--dialog NAME] [--date YYYY-MM-DD]]\n"
         "  --device DIR      the device directory (default $DAYVANE_HOME or $XDG_DATA_HOME/dayvane)\n"
         "  --dpi N           screen density of the emulated device, 48 to 960 (default 192)\n"
         "  --size WxH        client size in pixels (default 480x640; wider than high is landscape)\n"
         "  --screenshot F    render the window offscreen into the PNG file F and exit\n"
         "  --view NAME       first view: week, month-lunar, month-weather, anniversaries\n"
+        "  --dialog NAME     screenshot of a dialog over the frame: anniversary-date, anniversary-day,\n"
+        "                    calendar, color, time-range\n"
         "  --date DATE       first current date instead of today\n");
 }

@@ -60,12 +60,35 @@ ViewUpdate ItemCommands::NewTask(TimeValue currentDate)
     return ViewUpdate::None;
 }
 
-ViewUpdate ItemCommands::NewAnniversary(int32_t kind)
+int ItemCommands::RunAnniversaryEditor(int32_t kind, int index, TimeValue currentDate)
 {
-    const int result = kind == kAnniversaryByWeekday
-                           ? m_ctx.dialogs.EditAnniversaryByDay(m_ctx.owner, m_ctx.anniversaries, -1)
-                           : m_ctx.dialogs.EditAnniversaryByDate(m_ctx.owner, m_ctx.anniversaries, -1);
-    if (result == kNoDialog)
+    const TimeParts parts = *PartsFromTime(currentDate);
+    const AnniversaryEdit edit{m_ctx.anniversaries, index, SolarDate{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday},
+                               [this](int at, const Anniversary& record) {
+                                   return StoreAnniversaries([at, &record](AnniversaryList& list) {
+                                       if (at < 0)
+                                           AddAnniversary(list, record);
+                                       else
+                                           UpdateAnniversary(list, static_cast<size_t>(at), record);
+                                   });
+                               }};
+    return kind == kAnniversaryByWeekday ? m_ctx.dialogs.EditAnniversaryByDay(m_ctx.owner, edit)
+                                         : m_ctx.dialogs.EditAnniversaryByDate(m_ctx.owner, edit);
+}
+
+bool ItemCommands::StoreAnniversaries(const std::function<void(AnniversaryList&)>& change)
+{
+    change(m_ctx.anniversaries);
+    if (SaveAnniversaries(m_ctx.anniversaries, m_ctx.anniversaryFolder) != 0)
+        return true;
+    m_ctx.anniversaries.Clear();
+    LoadAnniversaries(m_ctx.anniversaries, m_ctx.anniversaryFolder);
+    return false;
+}
+
+ViewUpdate ItemCommands::NewAnniversary(int32_t kind, TimeValue currentDate)
+{
+    if (RunAnniversaryEditor(kind, -1, currentDate) == kNoDialog)
         return ViewUpdate::None;
     RaiseChangeFlag(SettingName::kTodayEventChanged);
     return ViewUpdate::Refresh;
@@ -81,7 +104,7 @@ ViewUpdate ItemCommands::Edit(const FrameSelection& selection, TimeValue current
     case kSelectionTask:
         return EditTask(selection);
     case kSelectionAnniversary:
-        return EditAnniversary(selection);
+        return EditAnniversary(selection.oid, currentDate);
     default:
         return ViewUpdate::None;
     }
@@ -126,16 +149,12 @@ ViewUpdate ItemCommands::EditTask(const FrameSelection& selection)
     return result == kNoDialog ? ViewUpdate::None : ViewUpdate::Redraw;
 }
 
-ViewUpdate ItemCommands::EditAnniversary(const FrameSelection& selection)
+ViewUpdate ItemCommands::EditAnniversary(CEOID index, TimeValue currentDate)
 {
-    if (!IsAnniversaryIndex(m_ctx.anniversaries, selection.oid))
+    if (!IsAnniversaryIndex(m_ctx.anniversaries, index))
         return ViewUpdate::None;
-    const int index = static_cast<int>(selection.oid);
-    const int32_t kind = m_ctx.anniversaries.At(selection.oid).kind;
-    const int result = kind == kAnniversaryByWeekday
-                           ? m_ctx.dialogs.EditAnniversaryByDay(m_ctx.owner, m_ctx.anniversaries, index)
-                           : m_ctx.dialogs.EditAnniversaryByDate(m_ctx.owner, m_ctx.anniversaries, index);
-    if (result == kNoDialog)
+    const int32_t kind = m_ctx.anniversaries.At(index).kind;
+    if (RunAnniversaryEditor(kind, static_cast<int>(index), currentDate) == kNoDialog)
         return ViewUpdate::None;
     RaiseChangeFlag(SettingName::kTodayEventChanged);
     return ViewUpdate::Redraw;
@@ -181,14 +200,8 @@ ViewUpdate ItemCommands::DeleteAnniversary(const FrameSelection& selection)
 {
     if (!IsAnniversaryIndex(m_ctx.anniversaries, selection.oid))
         return ViewUpdate::None;
-    if (Ask(IDS_DELETE_ITEM, MB_YESNO | MB_ICONQUESTION, selection.title) == IDYES) {
-        RemoveAnniversary(m_ctx.anniversaries, selection.oid);
-        if (SaveAnniversaries(m_ctx.anniversaries, m_ctx.anniversaryFolder) == 0) {
-            // The file still holds the entry: show what is really stored.
-            m_ctx.anniversaries.Clear();
-            LoadAnniversaries(m_ctx.anniversaries, m_ctx.anniversaryFolder);
-        }
-    }
+    if (Ask(IDS_DELETE_ITEM, MB_YESNO | MB_ICONQUESTION, selection.title) == IDYES)
+        StoreAnniversaries([&selection](AnniversaryList& list) { RemoveAnniversary(list, selection.oid); });
     RaiseChangeFlag(SettingName::kTodayEventChanged);
     return ViewUpdate::Redraw;
 }

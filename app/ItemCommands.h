@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/FrameSelection.h"
@@ -37,8 +38,11 @@ public:
     ViewUpdate NewAppointment(TimeValue currentDate, TimeValue now);
     // Due at midnight of `currentDate`, no start date.
     ViewUpdate NewTask(TimeValue currentDate);
-    // kind: kAnniversaryByDate or kAnniversaryByWeekday.
-    ViewUpdate NewAnniversary(int32_t kind);
+    // kind: kAnniversaryByDate or kAnniversaryByWeekday; the editor starts
+    // on the day of `currentDate`.
+    ViewUpdate NewAnniversary(int32_t kind, TimeValue currentDate);
+    // The anniversary at that index of the list, in the editor of its kind.
+    ViewUpdate EditAnniversary(CEOID index, TimeValue currentDate);
 
     // No selection starts a new appointment.
     ViewUpdate Edit(const FrameSelection& selection, TimeValue currentDate, TimeValue now);
@@ -51,7 +55,11 @@ public:
 private:
     ViewUpdate EditAppointment(const FrameSelection& selection);
     ViewUpdate EditTask(const FrameSelection& selection);
-    ViewUpdate EditAnniversary(const FrameSelection& selection);
+    int RunAnniversaryEditor(int32_t kind, int index, TimeValue currentDate);
+    // The one place where the frame writes the anniversaries: the change is
+    // made to the list and the file rewritten; when that fails the list is
+    // read back so that it shows what the file holds.
+    bool StoreAnniversaries(const std::function<void(AnniversaryList&)>& change);
     ViewUpdate DeleteStoreItem(const FrameSelection& selection);
     ViewUpdate DeleteAnniversary(const FrameSelection& selection);
     ViewUpdate PasteAppointment(CEOID oid, bool cut, TimeValue targetDay);

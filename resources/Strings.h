@@ -41,6 +41,26 @@ enum StringId : int {
     IDS_ANNIVERSARY_FILE_FAILED = 401,
     IDS_PIM_DATABASE_FAILED = 402,
     IDS_INVALID_DATE = 403,
+    IDS_LUNAR_DATE_INVALID = 404,
+    IDS_ANNIVERSARY_DATE_INVALID = 405,
+    IDS_ANNIVERSARY_SAVE_FAILED = 406,
+    // Dialog titles and the texts of their controls.
+    IDS_COLOR_PICKER_TITLE = 420,
+    IDS_ANNIVERSARY_TITLE = 421,
+    IDS_DATE_PICKER_TITLE = 422,
+    IDS_LABEL_TITLE = 430,
+    IDS_LABEL_ANNIVERSARY_DATE = 431,
+    IDS_CHECK_DAY_BEFORE = 432,
+    IDS_CHECK_DAY_AFTER = 433,
+    IDS_CHECK_NO_YEAR_DATE = 434,
+    IDS_CHECK_BIRTHDAY = 435,
+    IDS_CHECK_LUNAR = 436,
+    IDS_CHECK_LEAP_MONTH = 437,
+    IDS_CHECK_NO_YEAR_MONTH = 438,
+    IDS_ORDINAL_FIRST = 440,             // then second, third, fourth, last
+    IDS_WEEKDAY_SUNDAY = 450,            // then Monday .. Saturday
+    IDS_LABEL_START_TIME = 460,
+    IDS_LABEL_END_TIME = 461,
 };
 
 // The text of the id, or an empty string when the table has no such id.
