@@ -82,7 +82,7 @@ TEST(PickerPainter, DrawsTheSelectedMonthBandAndHolidaysInRed)
     EXPECT_EQ(image.pixelColor(MonthCellRect(layout, 1).topLeft() + QPoint(3, 3)), QColor(0xC0, 0xC0, 0xC0));
     // Today's box is black; the holiday's number is drawn in red.
     const QRect today = DayBox(layout, 2009, 8, 14);
-    EXPECT_EQ(image.pixelColor(today.left() + 1, today.top() + 1), QColor(Qt::black));
+    EXPECT_LT(image.pixelColor(today.left(), today.bottom()).lightness(), 0x20);
     const QRect holiday = DayBox(layout, 2009, 8, 15);
     bool red = false;
     for (int x = holiday.left(); x <= holiday.right() && !red; ++x)
