@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 
 #include "resources/Menus.h"
@@ -83,7 +84,8 @@ ParsedOptions ParseAppOptions(const QStringList& arguments)
         }
         const bool known = option == QLatin1String("--device") || option == QLatin1String("--dpi") ||
                            option == QLatin1String("--size") || option == QLatin1String("--screenshot") ||
-                           option == QLatin1String("--view") || option == QLatin1String("--date");
+                           option == QLatin1String("--view") || option == QLatin1String("--date") ||
+                           option == QLatin1String("--dialog");
         if (!known) {
             parsed.error = FormatString(IDS_APP_UNKNOWN_OPTION, {option});
             return parsed;
@@ -110,6 +112,10 @@ ParsedOptions ParseAppOptions(const QStringList& arguments)
             const auto kind = ParseView(value);
             good = kind.has_value();
             options.viewKind = kind.value_or(options.viewKind);
+        } else if (option == QLatin1String("--dialog")) {
+            good = std::any_of(std::begin(kScreenshotDialogs), std::end(kScreenshotDialogs),
+                               [&value](const char* name) { return value == QLatin1String(name); });
+            options.dialog = value;
         } else {
             options.date = ParseDate(value);
             good = options.date.has_value();

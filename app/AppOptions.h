@@ -18,9 +18,14 @@ struct AppOptions {
     QString screenshotFile;            // empty: a normal run
     int viewKind = 1;                  // the first view (screenshots)
     std::optional<SolarDate> date;     // the first current date instead of today
+    QString dialog;                    // screenshots: this dialog over the frame (see kScreenshotDialogs)
 
     bool IsScreenshot() const { return !screenshotFile.isEmpty(); }
 };
+
+// The dialogs --dialog can show.
+inline constexpr const char* kScreenshotDialogs[] = {"anniversary-date", "anniversary-day", "calendar", "color",
+                                                     "time-range"};
 
 struct ParsedOptions {
     AppOptions options;

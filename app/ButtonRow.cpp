@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QWidget>
 
-#include "app/BitmapButtonEx.h"
+#include "editors/BitmapButtonEx.h"
 #include "platform/shell/Density.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"

@@ -1,11 +1,14 @@
 #include "app/DayvaneApp.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QPixmap>
 
 #include <cstdio>
 
+#include "app/DialogScreenshot.h"
+#include "app/EditorDialogs.h"
 #include "app/FirstStart.h"
 #include "app/MainFrame.h"
 #include "app/SingleInstance.h"
@@ -20,11 +23,16 @@ TimeValue DayOf(const SolarDate& day) { return TimeFromFields(day.year, day.mont
 
 }  // namespace
 
-bool WriteScreenshot(CMainFrame& frame, const QString& file)
+bool WriteScreenshot(CMainFrame& frame, const QString& file, const QString& dialogName)
 {
     frame.show();
     QCoreApplication::processEvents();
-    const QPixmap shot = frame.grab();
+    std::unique_ptr<QDialog> dialog = dialogName.isEmpty() ? nullptr : MakeScreenshotDialog(dialogName, frame);
+    if (dialog) {
+        dialog->show();
+        QCoreApplication::processEvents();
+    }
+    const QPixmap shot = dialog ? dialog->grab() : frame.grab();
     if (shot.isNull() || !shot.save(file, "PNG")) {
         PrintError(QStringLiteral("cannot write the screenshot %1").arg(file));
         return false;
@@ -59,6 +67,7 @@ int RunDayvane(QApplication& app, const AppOptions& options)
     }
 
     CMainFrame frame(options.clientSize);
+    frame.SetDialogs(std::make_unique<EditorDialogs>(frame.GetSettings()));
     if (options.date)
         frame.SetCurrentDate(DayOf(*options.date));
     if (!frame.Create(options.viewKind)) {
@@ -66,7 +75,7 @@ int RunDayvane(QApplication& app, const AppOptions& options)
         return 1;
     }
     if (options.IsScreenshot())
-        return WriteScreenshot(frame, options.screenshotFile) ? 0 : 1;
+        return WriteScreenshot(frame, options.screenshotFile, options.dialog) ? 0 : 1;
 
     instance.Listen([&frame] { frame.BringToFront(); });
     frame.show();

@@ -12,4 +12,4 @@ int RunDayvane(QApplication& app, const AppOptions& options);
 
 // Renders the frame offscreen into a PNG file; false (with a message on
 // stderr) when the file cannot be written.
-bool WriteScreenshot(CMainFrame& frame, const QString& file);
+bool WriteScreenshot(CMainFrame& frame, const QString& file, const QString& dialogName = {});

@@ -6,9 +6,9 @@ int FrameDialogs::EditAppointment(QWidget*, PoomAppointment&, ApptEditMode) { re
 
 int FrameDialogs::EditTask(QWidget*, PoomTask&, bool) { return kNoDialog; }
 
-int FrameDialogs::EditAnniversaryByDate(QWidget*, AnniversaryList&, int) { return kNoDialog; }
+int FrameDialogs::EditAnniversaryByDate(QWidget*, const AnniversaryEdit&) { return kNoDialog; }
 
-int FrameDialogs::EditAnniversaryByDay(QWidget*, AnniversaryList&, int) { return kNoDialog; }
+int FrameDialogs::EditAnniversaryByDay(QWidget*, const AnniversaryEdit&) { return kNoDialog; }
 
 bool FrameDialogs::PickDate(QWidget*, TimeValue&) { return false; }
 

@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+#include "calendar/CivilDate.h"
+#include "editors/AnniversaryWriter.h"
 #include "pim/time/TimeValue.h"
 
 class AnniversaryList;
@@ -20,6 +22,15 @@ inline constexpr int kNoDialog = 0;
 inline constexpr int kDialogSaved = 1;
 inline constexpr int kDialogCancelled = 2;
 inline constexpr int kDialogDetailedEdit = 4;  // open the item's own editor
+
+// What an anniversary editor works on: the list, the record's index (-1 for
+// a new one), the frame's current date and where a saved record goes.
+struct AnniversaryEdit {
+    const AnniversaryList& list;
+    int index = -1;
+    SolarDate currentDate;
+    AnniversaryWriter write;
+};
 
 enum class ApptEditMode {
     NewItem,
@@ -36,9 +47,9 @@ public:
     virtual int EditTask(QWidget* owner, PoomTask& item, bool isNew);
 
     // Anniversary editors by date (kinds 1 and 3) or by weekday (kind 2);
-    // index -1 adds a new one. They save the anniversary file themselves.
-    virtual int EditAnniversaryByDate(QWidget* owner, AnniversaryList& list, int index);
-    virtual int EditAnniversaryByDay(QWidget* owner, AnniversaryList& list, int index);
+    // They store what they save through the edit's writer.
+    virtual int EditAnniversaryByDate(QWidget* owner, const AnniversaryEdit& edit);
+    virtual int EditAnniversaryByDay(QWidget* owner, const AnniversaryEdit& edit);
 
     // The date picker: true with `date` changed on OK.
     virtual bool PickDate(QWidget* owner, TimeValue& date);

@@ -61,12 +61,52 @@ ViewUpdate ItemCommands::NewTask(TimeValue currentDate)
     return ViewUpdate::None;
 }
 
-ViewUpdate ItemCommands::NewAnniversary(int32_t kind)
+int ItemCommands::RunAnniversaryEditor(int32_t kind, int index, TimeValue currentDate)
 {
-    const int result = kind == kAnniversaryByWeekday
-                           ? m_ctx.dialogs.EditAnniversaryByDay(m_ctx.owner, m_ctx.anniversaries, -1)
-                           : m_ctx.dialogs.EditAnniversaryByDate(m_ctx.owner, m_ctx.anniversaries, -1);
-    if (result == kNoDialog)
+    const TimeParts parts = *PartsFromTime(currentDate);
+    const AnniversaryEdit edit{m_ctx.anniversaries, index, SolarDate{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday},
+                               [this](int at, const Anniversary& record, std::string* error) {
+                                   return StoreEditedAnniversary(at, record, error);
+                               }};
+    return kind == kAnniversaryByWeekday ? m_ctx.dialogs.EditAnniversaryByDay(m_ctx.owner, edit)
+                                         : m_ctx.dialogs.EditAnniversaryByDate(m_ctx.owner, edit);
+}
+
+bool ItemCommands::StoreEditedAnniversary(int index, const Anniversary& record, std::string* error)
+{
+    if (index < 0) {
+        return StoreAnniversaries(
+            [&](const std::string& folder, AnniversaryList* result, std::string* why) {
+                return SaveNewAnniversary(folder, record, result, nullptr, why);
+            },
+            error);
+    }
+    const size_t at = static_cast<size_t>(index);
+    const Anniversary asLoaded = m_ctx.anniversaries.At(at);
+    return StoreAnniversaries(
+        [&](const std::string& folder, AnniversaryList* result, std::string* why) {
+            return SaveChangedAnniversary(folder, at, asLoaded, record, result, nullptr, why);
+        },
+        error);
+}
+
+bool ItemCommands::StoreAnniversaries(const AnniversaryTransaction& save, std::string* error)
+{
+    AnniversaryList saved;
+    if (save(m_ctx.anniversaryFolder, &saved, error) != 0) {
+        m_ctx.anniversaries = std::move(saved);
+        return true;
+    }
+    // Show what the file really holds, whatever other writers did meanwhile.
+    AnniversaryList onDisk;
+    if (LoadAnniversaries(onDisk, m_ctx.anniversaryFolder) != 0)
+        m_ctx.anniversaries = std::move(onDisk);
+    return false;
+}
+
+ViewUpdate ItemCommands::NewAnniversary(int32_t kind, TimeValue currentDate)
+{
+    if (RunAnniversaryEditor(kind, -1, currentDate) == kNoDialog)
         return ViewUpdate::None;
     RaiseChangeFlag(SettingName::kTodayEventChanged);
     return ViewUpdate::Refresh;
@@ -84,7 +124,7 @@ ViewUpdate ItemCommands::Edit(const FrameSelection& selection, TimeValue current
     case kSelectionTask:
         return EditTask(selection);
     case kSelectionAnniversary:
-        return EditAnniversary(selection);
+        return EditAnniversary(selection.oid, currentDate);
     default:
         return ViewUpdate::None;
     }
@@ -129,16 +169,12 @@ ViewUpdate ItemCommands::EditTask(const FrameSelection& selection)
     return result == kNoDialog ? ViewUpdate::None : ViewUpdate::Redraw;
 }
 
-ViewUpdate ItemCommands::EditAnniversary(const FrameSelection& selection)
+ViewUpdate ItemCommands::EditAnniversary(CEOID index, TimeValue currentDate)
 {
-    if (!IsAnniversaryIndex(m_ctx.anniversaries, selection.oid))
+    if (!IsAnniversaryIndex(m_ctx.anniversaries, index))
         return ViewUpdate::None;
-    const int index = static_cast<int>(selection.oid);
-    const int32_t kind = m_ctx.anniversaries.At(selection.oid).kind;
-    const int result = kind == kAnniversaryByWeekday
-                           ? m_ctx.dialogs.EditAnniversaryByDay(m_ctx.owner, m_ctx.anniversaries, index)
-                           : m_ctx.dialogs.EditAnniversaryByDate(m_ctx.owner, m_ctx.anniversaries, index);
-    if (result == kNoDialog)
+    const int32_t kind = m_ctx.anniversaries.At(index).kind;
+    if (RunAnniversaryEditor(kind, static_cast<int>(index), currentDate) == kNoDialog)
         return ViewUpdate::None;
     RaiseChangeFlag(SettingName::kTodayEventChanged);
     return ViewUpdate::Redraw;
@@ -184,21 +220,18 @@ ViewUpdate ItemCommands::DeleteAnniversary(const FrameSelection& selection)
 {
     if (!IsAnniversaryIndex(m_ctx.anniversaries, selection.oid))
         return ViewUpdate::None;
-    if (Ask(IDS_DELETE_ITEM, MB_YESNO | MB_ICONQUESTION, selection.title) == IDYES) {
-        // Found again by its content: another process may have moved or changed it.
-        const Anniversary asLoaded = m_ctx.anniversaries.At(selection.oid);
-        AnniversaryList saved;
-        std::string error;
-        if (SaveRemovedAnniversary(m_ctx.anniversaryFolder, selection.oid, asLoaded, &saved, &error) != 0) {
-            m_ctx.anniversaries = std::move(saved);
-        } else {
-            Ask(IDS_ANNIVERSARY_SAVE_FAILED, MB_OK | MB_ICONERROR, QString::fromStdString(error));
-            // Show what is really stored.
-            AnniversaryList onDisk;
-            if (LoadAnniversaries(onDisk, m_ctx.anniversaryFolder) != 0)
-                m_ctx.anniversaries = std::move(onDisk);
-        }
-    }
+    if (Ask(IDS_DELETE_ITEM, MB_YESNO | MB_ICONQUESTION, selection.title) != IDYES)
+        return ViewUpdate::None;
+    const size_t index = static_cast<size_t>(selection.oid);
+    const Anniversary asLoaded = m_ctx.anniversaries.At(index);
+    std::string error;
+    const bool saved = StoreAnniversaries(
+        [&](const std::string& folder, AnniversaryList* result, std::string* why) {
+            return SaveRemovedAnniversary(folder, index, asLoaded, result, why);
+        },
+        &error);
+    if (!saved)
+        Ask(IDS_ANNIVERSARY_SAVE_FAILED, MB_OK | MB_ICONERROR, QString::fromStdString(error));
     RaiseChangeFlag(SettingName::kTodayEventChanged);
     return ViewUpdate::Redraw;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/FrameSelection.h"
@@ -37,8 +38,11 @@ public:
     ViewUpdate NewAppointment(TimeValue currentDate, TimeValue now);
     // Due at midnight of `currentDate`, no start date.
     ViewUpdate NewTask(TimeValue currentDate);
-    // kind: kAnniversaryByDate or kAnniversaryByWeekday.
-    ViewUpdate NewAnniversary(int32_t kind);
+    // kind: kAnniversaryByDate or kAnniversaryByWeekday; the editor starts
+    // on the day of `currentDate`.
+    ViewUpdate NewAnniversary(int32_t kind, TimeValue currentDate);
+    // The anniversary at that index of the list, in the editor of its kind.
+    ViewUpdate EditAnniversary(CEOID index, TimeValue currentDate);
 
     // No selection starts a new appointment.
     ViewUpdate Edit(const FrameSelection& selection, TimeValue currentDate, TimeValue now);
@@ -51,7 +55,17 @@ public:
 private:
     ViewUpdate EditAppointment(const FrameSelection& selection);
     ViewUpdate EditTask(const FrameSelection& selection);
-    ViewUpdate EditAnniversary(const FrameSelection& selection);
+    int RunAnniversaryEditor(int32_t kind, int index, TimeValue currentDate);
+    // One locked transaction of the anniversary file, given the folder, the
+    // list to receive what was saved and the reason of a failure.
+    using AnniversaryTransaction =
+        std::function<int32_t(const std::string& folder, AnniversaryList* result, std::string* error)>;
+    // The one place where the frame writes the anniversaries: afterwards the
+    // frame's list is what the file holds, saved or not.
+    bool StoreAnniversaries(const AnniversaryTransaction& save, std::string* error);
+    // What an editor saves: index -1 adds, any other changes that record as
+    // it was loaded.
+    bool StoreEditedAnniversary(int index, const Anniversary& record, std::string* error);
     ViewUpdate DeleteStoreItem(const FrameSelection& selection);
     ViewUpdate DeleteAnniversary(const FrameSelection& selection);
     // True, after saying so, for a computed holiday's entry.

@@ -58,6 +58,9 @@ public:
     // current input, as the views need.
     void OnCommand(int commandId);
 
+    // Edit on an anniversary that a view shows, by its index in the list.
+    void EditAnniversary(int index);
+
     // Brings the frame and its dialogs to the front (a second start asks it).
     void BringToFront();
 

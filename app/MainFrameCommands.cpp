@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 
 #include "app/AboutDialog.h"
-#include "app/BitmapButtonEx.h"
+#include "editors/BitmapButtonEx.h"
 #include "app/ButtonRow.h"
 #include "app/FrameDialogs.h"
 #include "app/ItemCommands.h"
@@ -57,10 +57,10 @@ void CMainFrame::OnCommand(int commandId)
         Apply(Items().NewTask(currentDate));
         break;
     case ID_NEW_ANNIVERSARY_DATE:
-        Apply(Items().NewAnniversary(kAnniversaryByDate));
+        Apply(Items().NewAnniversary(kAnniversaryByDate, currentDate));
         break;
     case ID_NEW_ANNIVERSARY_DAY:
-        Apply(Items().NewAnniversary(kAnniversaryByWeekday));
+        Apply(Items().NewAnniversary(kAnniversaryByWeekday, currentDate));
         break;
     case ID_VIEW_WEEK:
         SwitchView(kViewKindWeek);
@@ -158,6 +158,12 @@ void CMainFrame::SendArrowToView(bool next)
         target = activeView;
     if (target != nullptr)
         PressAndRelease(target, key);
+}
+
+void CMainFrame::EditAnniversary(int index)
+{
+    if (index >= 0)
+        Apply(Items().EditAnniversary(static_cast<CEOID>(index), currentDate));
 }
 
 void CMainFrame::GoToToday()

@@ -1,6 +1,8 @@
 #include "resources/DialogCommands.h"
 
+#include "platform/shell/DeviceDialog.h"
 #include "resources/CommandIds.h"
+#include "resources/Menus.h"
 #include "resources/Strings.h"
 
 CommandBarButton TextButton(int commandId, int stringId)
@@ -16,4 +18,14 @@ std::vector<CommandBarButton> SaveCancelButtons()
 std::vector<CommandBarButton> OkCancelButtons()
 {
     return {TextButton(ID_DIALOG_OK, IDS_KEY_OK), TextButton(ID_DIALOG_CANCEL, IDS_KEY_CANCEL)};
+}
+
+void SetSaveCancelCommands(CDeviceDialog& dialog, bool useSoftKey)
+{
+    dialog.SetCommands(useSoftKey, LoadMenu(IDR_SAVE_CANCEL), SaveCancelButtons());
+}
+
+void SetOkCancelCommands(CDeviceDialog& dialog, bool useSoftKey)
+{
+    dialog.SetCommands(useSoftKey, LoadMenu(IDR_OK_CANCEL), OkCancelButtons());
 }

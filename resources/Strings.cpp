@@ -51,14 +51,20 @@ constexpr std::array kStrings{
     StringEntry{IDS_ANNIVERSARY_FILE_FAILED, "Can not open resource file 'anniversary.dat'."},
     StringEntry{IDS_PIM_DATABASE_FAILED, "Can not open 'PIMs Database'."},
     StringEntry{IDS_INVALID_DATE, "Invalid Date"},
+    StringEntry{IDS_LUNAR_DATE_INVALID, "잘못된 음력 날짜를 입력하였습니다."},
+    StringEntry{IDS_ANNIVERSARY_DATE_INVALID, "잘못된 날짜를 입력하였습니다."},
+    StringEntry{IDS_ANNIVERSARY_SAVE_FAILED, "기념일을 저장하지 못했습니다.\n\n%s"},
+    StringEntry{IDS_HOLIDAY_NOT_EDITABLE, "대체공휴일은 계산된 공휴일이라 바꿀 수 없습니다."},
     StringEntry{IDS_APP_USAGE,
                 "사용법: Dayvane [--device DIR] [--dpi N] [--size WxH]\n"
-                "               [--screenshot FILE.png [--view week] [--date YYYY-MM-DD]]\n"
+                "               [--screenshot FILE.png [--view week] [--dialog NAME] [--date YYYY-MM-DD]]\n"
                 "  --device DIR      기기 폴더 (기본값 $DAYVANE_HOME 또는 $XDG_DATA_HOME/dayvane)\n"
                 "  --dpi N           화면 해상도(dpi), 48에서 960까지 (기본값 192)\n"
                 "  --size WxH        화면 크기(픽셀) (기본값 480x640, 가로가 더 길면 가로 화면)\n"
                 "  --screenshot F    창을 화면 밖에서 그려 PNG 파일 F로 저장하고 끝냄\n"
                 "  --view NAME       처음 보기: week, month-lunar, month-weather, anniversaries\n"
+                "  --dialog NAME     프레임 위 대화상자의 그림: anniversary-date, anniversary-day,\n"
+                "                    calendar, color, time-range\n"
                 "  --date DATE       오늘 대신 처음 보여줄 날짜\n"
                 "  --help, -h        이 도움말\n"},
     StringEntry{IDS_APP_UNKNOWN_OPTION, "알 수 없는 옵션입니다: %s"},
@@ -67,8 +73,32 @@ constexpr std::array kStrings{
     StringEntry{IDS_APP_NO_DISPLAY,
                 "화면이 없습니다 (DISPLAY와 WAYLAND_DISPLAY가 비어 있음). "
                 "--screenshot FILE로 창을 그림 파일로 저장할 수 있습니다.\n"},
-    StringEntry{IDS_ANNIVERSARY_SAVE_FAILED, "기념일을 저장하지 못했습니다.\n\n%s"},
-    StringEntry{IDS_HOLIDAY_NOT_EDITABLE, "대체공휴일은 계산된 공휴일이라 바꿀 수 없습니다."},
+    StringEntry{IDS_COLOR_PICKER_TITLE, "색상선택"},
+    StringEntry{IDS_ANNIVERSARY_TITLE, "기념일"},
+    StringEntry{IDS_DATE_PICKER_TITLE, "날짜선택"},
+    StringEntry{IDS_LABEL_TITLE, "일정제목:"},
+    StringEntry{IDS_LABEL_ANNIVERSARY_DATE, "기념일자:"},
+    StringEntry{IDS_CHECK_DAY_BEFORE, "-"},
+    StringEntry{IDS_CHECK_DAY_AFTER, "+"},
+    StringEntry{IDS_CHECK_NO_YEAR_DATE, "월/일로 입력 (년도생략)"},
+    StringEntry{IDS_CHECK_BIRTHDAY, "생일 (한국 나이로 표시)"},
+    StringEntry{IDS_CHECK_LUNAR, "음력일정"},
+    StringEntry{IDS_CHECK_LEAP_MONTH, "윤달"},
+    StringEntry{IDS_CHECK_NO_YEAR_MONTH, "월로 입력 (년도생략)"},
+    StringEntry{IDS_ORDINAL_FIRST, "첫째"},
+    StringEntry{IDS_ORDINAL_FIRST + 1, "둘째"},
+    StringEntry{IDS_ORDINAL_FIRST + 2, "셋째"},
+    StringEntry{IDS_ORDINAL_FIRST + 3, "넷째"},
+    StringEntry{IDS_ORDINAL_FIRST + 4, "마지막"},
+    StringEntry{IDS_WEEKDAY_SUNDAY, "일요일"},
+    StringEntry{IDS_WEEKDAY_SUNDAY + 1, "월요일"},
+    StringEntry{IDS_WEEKDAY_SUNDAY + 2, "화요일"},
+    StringEntry{IDS_WEEKDAY_SUNDAY + 3, "수요일"},
+    StringEntry{IDS_WEEKDAY_SUNDAY + 4, "목요일"},
+    StringEntry{IDS_WEEKDAY_SUNDAY + 5, "금요일"},
+    StringEntry{IDS_WEEKDAY_SUNDAY + 6, "토요일"},
+    StringEntry{IDS_LABEL_START_TIME, "시작시간:"},
+    StringEntry{IDS_LABEL_END_TIME, "종료시간:"},
 };
 
 constexpr bool IsSortedById()

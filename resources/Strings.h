@@ -41,14 +41,33 @@ enum StringId : int {
     IDS_ANNIVERSARY_FILE_FAILED = 401,
     IDS_PIM_DATABASE_FAILED = 402,
     IDS_INVALID_DATE = 403,
+    IDS_LUNAR_DATE_INVALID = 404,
+    IDS_ANNIVERSARY_DATE_INVALID = 405,
+    IDS_ANNIVERSARY_SAVE_FAILED = 406,   // %s: why
+    IDS_HOLIDAY_NOT_EDITABLE = 407,      // a computed substitute holiday was selected
     // The program's command line.
     IDS_APP_USAGE = 410,
     IDS_APP_UNKNOWN_OPTION = 411,     // %s: the option
     IDS_APP_OPTION_NEEDS_VALUE = 412, // %s: the option
     IDS_APP_BAD_OPTION_VALUE = 413,   // %s: the option, %s: the value
     IDS_APP_NO_DISPLAY = 414,
-    IDS_ANNIVERSARY_SAVE_FAILED = 420,   // %s: why
-    IDS_HOLIDAY_NOT_EDITABLE = 421,      // a computed substitute holiday was selected
+    // Dialog titles and the texts of their controls.
+    IDS_COLOR_PICKER_TITLE = 420,
+    IDS_ANNIVERSARY_TITLE = 421,
+    IDS_DATE_PICKER_TITLE = 422,
+    IDS_LABEL_TITLE = 430,
+    IDS_LABEL_ANNIVERSARY_DATE = 431,
+    IDS_CHECK_DAY_BEFORE = 432,
+    IDS_CHECK_DAY_AFTER = 433,
+    IDS_CHECK_NO_YEAR_DATE = 434,
+    IDS_CHECK_BIRTHDAY = 435,
+    IDS_CHECK_LUNAR = 436,
+    IDS_CHECK_LEAP_MONTH = 437,
+    IDS_CHECK_NO_YEAR_MONTH = 438,
+    IDS_ORDINAL_FIRST = 440,             // then second, third, fourth, last
+    IDS_WEEKDAY_SUNDAY = 450,            // then Monday .. Saturday
+    IDS_LABEL_START_TIME = 460,
+    IDS_LABEL_END_TIME = 461,
 };
 
 // The text of the id, or an empty string when the table has no such id.

@@ -2,6 +2,10 @@
 
 #include <QCoreApplication>
 
+#include <map>
+#include <mutex>
+#include <string>
+
 const WindowMessageEvent* AsWindowMessage(const QEvent* event)
 {
     // Any user event may be ours; the dynamic cast tells apart events that
@@ -36,4 +40,13 @@ LRESULT SendWindowMessage(QObject* receiver, uint32_t message, WPARAM wParam, LP
     WindowMessageEvent event(message, wParam, lParam, std::move(payload));
     QCoreApplication::sendEvent(receiver, &event);
     return event.Result();
+}
+
+uint32_t RegisterWindowMessage(const char* name)
+{
+    static std::mutex lock;
+    static std::map<std::string, uint32_t> numbers;
+    const std::lock_guard guard(lock);
+    const auto [at, added] = numbers.try_emplace(name, kFirstRegisteredMessage + static_cast<uint32_t>(numbers.size()));
+    return at->second;
 }

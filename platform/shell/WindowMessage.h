@@ -25,6 +25,10 @@ inline constexpr uint32_t WM_FRAME_FULLSCREEN = WM_USER + 101;  // 0x0465
 // The weather download has finished; the weather view parses its cache.
 inline constexpr uint32_t WM_WEATHER_DONE = 0x0466;
 
+// Registered messages are numbered from here, one number per name for the
+// life of the process.
+inline constexpr uint32_t kFirstRegisteredMessage = 0xC000;
+
 // Messages up to this number fit into Qt's user event range.
 inline constexpr uint32_t kLastWindowMessage = QEvent::MaxUser - QEvent::User;
 
@@ -80,3 +84,7 @@ bool PostWindowMessage(QObject* receiver, uint32_t message, WPARAM wParam = 0, L
 // returns the result the receiver set, 0 when it set none.
 LRESULT SendWindowMessage(QObject* receiver, uint32_t message, WPARAM wParam = 0, LPARAM lParam = 0,
                        std::any payload = {});
+
+// The process-wide number of a named message (the platform's registered
+// messages): the same name always gives the same number.
+uint32_t RegisterWindowMessage(const char* name);

@@ -108,17 +108,16 @@ int RecordingDialogs::EditTask(QWidget*, PoomTask& item, bool isNew)
     return itemResult;
 }
 
-int RecordingDialogs::EditAnniversaryByDate(QWidget*, AnniversaryList&, int index)
+int RecordingDialogs::RecordAnniversary(bool byWeekday, const AnniversaryEdit& edit)
 {
-    anniversaries.push_back({false, index});
-    return kDialogSaved;
+    const bool written = anniversaryToSave && edit.write(edit.index, *anniversaryToSave);
+    anniversaries.push_back({byWeekday, edit.index, edit.currentDate, written});
+    return anniversaryToSave ? kDialogSaved : kDialogCancelled;
 }
 
-int RecordingDialogs::EditAnniversaryByDay(QWidget*, AnniversaryList&, int index)
-{
-    anniversaries.push_back({true, index});
-    return kDialogSaved;
-}
+int RecordingDialogs::EditAnniversaryByDate(QWidget*, const AnniversaryEdit& edit) { return RecordAnniversary(false, edit); }
+
+int RecordingDialogs::EditAnniversaryByDay(QWidget*, const AnniversaryEdit& edit) { return RecordAnniversary(true, edit); }
 
 bool RecordingDialogs::PickDate(QWidget*, TimeValue& date)
 {

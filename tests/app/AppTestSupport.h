@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/FrameDialogs.h"
+#include "calendar/Anniversary.h"
 #include "platform/store/PoomApplication.h"
 #include "tests/platform/device/TempDevice.h"
 
@@ -64,11 +65,14 @@ public:
     struct AnniversaryCall {
         bool byWeekday;
         int index;
+        SolarDate currentDate;
+        bool written;  // what the writer answered, false when nothing was saved
     };
 
     std::vector<AppointmentCall> appointments;
     std::vector<TaskCall> tasks;
     std::vector<AnniversaryCall> anniversaries;
+    std::optional<Anniversary> anniversaryToSave;  // the editor saves this record
     std::vector<QString> modalTitles;
     int itemResult = kDialogCancelled;
     bool saveItems = false;  // the editor saves what it is given
@@ -77,9 +81,12 @@ public:
 
     int EditAppointment(QWidget* owner, PoomAppointment& item, ApptEditMode mode) override;
     int EditTask(QWidget* owner, PoomTask& item, bool isNew) override;
-    int EditAnniversaryByDate(QWidget* owner, AnniversaryList& list, int index) override;
-    int EditAnniversaryByDay(QWidget* owner, AnniversaryList& list, int index) override;
+    int EditAnniversaryByDate(QWidget* owner, const AnniversaryEdit& edit) override;
+    int EditAnniversaryByDay(QWidget* owner, const AnniversaryEdit& edit) override;
     bool PickDate(QWidget* owner, TimeValue& date) override;
     int RunOptions(QWidget* owner, Settings& settings) override;
     int RunModal(QDialog& dialog) override;
+
+private:
+    int RecordAnniversary(bool byWeekday, const AnniversaryEdit& edit);
 };

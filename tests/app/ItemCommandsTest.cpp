@@ -138,6 +138,32 @@ TEST_F(ItemCommandsTest, AnniversariesOpenTheirEditorAndTellTheTodayItem)
     EXPECT_EQ(TodayEventChanged(), 1);
 }
 
+TEST_F(ItemCommandsTest, SavedAnniversariesAreWrittenThroughTheFrame)
+{
+    const size_t count = m_anniversaries.Count();
+    Anniversary record;
+    record.kind = kAnniversaryByDate;
+    record.year = 2001;
+    record.month = 5;
+    record.day = 5;
+    record.name = "New day";
+    m_dialogs.anniversaryToSave = record;
+    EXPECT_EQ(Commands().NewAnniversary(kAnniversaryByDate, kFriday), ViewUpdate::Refresh);
+    ASSERT_EQ(m_dialogs.anniversaries.size(), 1u);
+    EXPECT_TRUE(m_dialogs.anniversaries[0].written);
+    EXPECT_EQ(m_dialogs.anniversaries[0].index, -1);
+    EXPECT_EQ(m_dialogs.anniversaries[0].currentDate.year, PartsFromTime(kFriday)->tm_year + 1900);
+
+    record.name = "Renamed day";
+    m_dialogs.anniversaryToSave = record;
+    Commands().Edit(Selection(CEOID(count), kSelectionAnniversary), kFriday, Now());
+    AnniversaryList reloaded;
+    ASSERT_EQ(LoadAnniversaries(reloaded, ProgramFolder().string()), 1);
+    ASSERT_EQ(reloaded.Count(), count + 1);
+    EXPECT_EQ(reloaded.At(count).name, "Renamed day");
+    EXPECT_EQ(TodayEventChanged(), 1);
+}
+
 TEST_F(ItemCommandsTest, DeleteAsksAndRemovesWhatWasChosen)
 {
     auto store = OpenStore();

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "app/AboutDialog.h"
-#include "app/BitmapButtonEx.h"
+#include "editors/BitmapButtonEx.h"
 #include "app/ButtonRow.h"
 #include "app/MainFrame.h"
 #include "settings/CRegistry.h"

@@ -1,4 +1,4 @@
-#include "app/BitmapButtonEx.h"
+#include "editors/BitmapButtonEx.h"
 
 #include <QBitmap>
 #include <QMouseEvent>

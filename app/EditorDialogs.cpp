@@ -1,0 +1,40 @@
+#include "app/EditorDialogs.h"
+
+#include "calendar/Anniversary.h"
+#include "editors/AnniversaryDateDlg.h"
+#include "editors/AnniversaryDayDlg.h"
+#include "views/picker/CalendarDlg.h"
+
+namespace {
+
+template <typename Dialog>
+int RunAnniversaryEditor(QWidget* owner, const Settings& settings, const AnniversaryEdit& edit)
+{
+    Dialog dialog(owner, settings, edit.currentDate, edit.write);
+    if (edit.index >= 0 && static_cast<size_t>(edit.index) < edit.list.Count())
+        dialog.LoadAnniversary(edit.list.At(static_cast<size_t>(edit.index)), edit.index);
+    return dialog.exec();
+}
+
+}  // namespace
+
+int EditorDialogs::EditAnniversaryByDate(QWidget* owner, const AnniversaryEdit& edit)
+{
+    return RunAnniversaryEditor<CAnniversaryDateDlg>(owner, m_settings, edit);
+}
+
+int EditorDialogs::EditAnniversaryByDay(QWidget* owner, const AnniversaryEdit& edit)
+{
+    return RunAnniversaryEditor<CAnniversaryDayDlg>(owner, m_settings, edit);
+}
+
+bool EditorDialogs::PickDate(QWidget* owner, TimeValue& date)
+{
+    CCalendarDlg picker(owner, m_settings);
+    picker.SetSelectedDate(date);
+    picker.SetHolidayPredicate(m_isHoliday);
+    if (picker.exec() != kDialogResultSaved)
+        return false;
+    date = picker.GetSelectedDate();
+    return true;
+}

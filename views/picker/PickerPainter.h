@@ -1,0 +1,34 @@
+// Paints the date picker's twelve months: per month the title band (the
+// selected month's black), then the day grid with the selected week's
+// background, weekday colours, today's box and the "/ " of a shared fifth row.
+#pragma once
+
+#include <QFont>
+
+#include <functional>
+
+#include "calendar/CivilDate.h"
+#include "views/picker/PickerLayout.h"
+
+class QPainter;
+
+using HolidayPredicate = std::function<bool(const SolarDate&)>;
+
+struct PickerState {
+    SolarDate selected;
+    SolarDate today;
+    HolidayPredicate isHoliday;  // drawn in the Sunday colour; may be empty
+};
+
+class PickerPainter {
+public:
+    explicit PickerPainter(const PickerLayout& layout);
+
+    void PaintAll(QPainter& painter, const PickerState& state) const;
+    void PaintMonth(QPainter& painter, const PickerState& state, int month) const;
+
+private:
+    PickerLayout m_layout;
+    QFont m_titleFont;
+    QFont m_dayFont;
+};
