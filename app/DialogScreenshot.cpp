@@ -17,7 +17,7 @@ SolarDate DayOf(TimeValue t)
 }
 
 // A screenshot never writes the anniversary file.
-bool RefuseWrite(int, const Anniversary&) { return false; }
+bool RefuseWrite(int, const Anniversary&, std::string*) { return false; }
 
 template <typename Dialog>
 std::unique_ptr<QDialog> AnniversaryEditor(CMainFrame& frame, bool byWeekday)

@@ -11,6 +11,7 @@
 #include "app/FrameSelection.h"
 #include "pim/time/TimeValue.h"
 
+struct Anniversary;
 class AnniversaryList;
 class FrameDialogs;
 class PimSession;
