@@ -51,6 +51,10 @@ constexpr std::array kStrings{
     StringEntry{IDS_ANNIVERSARY_FILE_FAILED, "Can not open resource file 'anniversary.dat'."},
     StringEntry{IDS_PIM_DATABASE_FAILED, "Can not open 'PIMs Database'."},
     StringEntry{IDS_INVALID_DATE, "Invalid Date"},
+    StringEntry{IDS_LUNAR_DATE_PREFIX, "음 "},
+    StringEntry{IDS_DAYS_LEFT_TODAY, "오늘"},
+    StringEntry{IDS_DAYS_LEFT_TOMORROW, "내일"},
+    StringEntry{IDS_COMMAND_UNAVAILABLE, "이 기능은 아직 사용할 수 없습니다."},
 };
 
 constexpr bool IsSortedById()

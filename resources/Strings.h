@@ -41,6 +41,11 @@ enum StringId : int {
     IDS_ANNIVERSARY_FILE_FAILED = 401,
     IDS_PIM_DATABASE_FAILED = 402,
     IDS_INVALID_DATE = 403,
+    // The anniversary list's date and days columns, and commands not built yet.
+    IDS_LUNAR_DATE_PREFIX = 420,
+    IDS_DAYS_LEFT_TODAY = 421,
+    IDS_DAYS_LEFT_TOMORROW = 422,
+    IDS_COMMAND_UNAVAILABLE = 423,
 };
 
 // The text of the id, or an empty string when the table has no such id.

@@ -25,6 +25,13 @@ MenuItem MenuItem::Popup(QString caption, std::vector<MenuItem> items, int keyId
 
 MenuItem MenuItem::Separator() { return MenuItem{}; }
 
+MenuItem MenuItem::Disabled() const
+{
+    MenuItem item = *this;
+    item.enabled = false;
+    return item;
+}
+
 void FillMenu(QMenu& menu, const MenuDesc& items)
 {
     for (const MenuItem& item : items) {
@@ -32,11 +39,13 @@ void FillMenu(QMenu& menu, const MenuDesc& items)
             menu.addSeparator();
         } else if (item.IsPopup()) {
             QMenu* submenu = menu.addMenu(item.text);
+            submenu->setEnabled(item.enabled);
             FillMenu(*submenu, item.popup);
         } else {
             QAction* action = menu.addAction(item.text);
             action->setData(item.id);
             action->setCheckable(item.checkable);
+            action->setEnabled(item.enabled);
         }
     }
 }
@@ -50,6 +59,13 @@ void ReplaceMenu(QMenu& menu, const MenuDesc& items)
     }
     menu.clear();
     FillMenu(menu, items);
+}
+
+int ExecPopupMenu(QWidget* parent, const MenuDesc& items, QPoint globalPos)
+{
+    QMenu menu(parent);
+    FillMenu(menu, items);
+    return CommandIdOf(menu.exec(globalPos));
 }
 
 int CommandIdOf(const QAction* action)
