@@ -17,10 +17,13 @@
 #include "settings/Settings.h"
 #include "calendar/Anniversary.h"
 #include "platform/shell/MenuDesc.h"
+#include "views/FrameViewHost.h"
 #include "views/ViewEx.h"
 #include "views/week/WeekViewHost.h"
 
 class ButtonRow;
+class CAnniversaryView;
+class CMonthViewLunar;
 class CWeekView;
 class FrameDialogs;
 class FrameStoreWindow;
@@ -36,7 +39,7 @@ enum class ViewUpdate;
 // none. Tests replace it so that no menu waits for a user.
 using FramePopupRunner = std::function<int(const MenuDesc& menu, QPoint globalPos)>;
 
-class CMainFrame : public QWidget, public WeekViewHost {
+class CMainFrame : public QWidget, public WeekViewHost, public FrameViewHost {
     Q_OBJECT
 
 public:
@@ -80,6 +83,8 @@ public:
     int ViewKind() const { return viewKind; }
     CViewEx* ActiveView() const { return activeView; }
     CWeekView* WeekView() const;
+    CMonthViewLunar* MonthLunarView() const;
+    CAnniversaryView* AnniversaryView() const;
     TimeValue WeekStart() const { return weekStart; }
     TimeValue WeekEnd() const { return weekEnd; }
     int32_t ClipOid() const { return clipOid; }
@@ -98,7 +103,10 @@ public:
     // Where the view goes: the client area less the command surface.
     QRect ViewRect() const;
 
-    // ViewHost and WeekViewHost.
+    // Opens the anniversary editor for the record at `index` of the list.
+    void EditAnniversary(int index);
+
+    // ViewHost, WeekViewHost and FrameViewHost.
     const Settings& GetSettings() const override { return settings; }
     TimeValue GetCurrentDate() const override { return currentDate; }
     void SetCurrentDate(TimeValue date) override;
@@ -110,6 +118,7 @@ public:
     void PostCommand(int commandId) override;
     std::optional<TimeValue> PickDate(TimeValue preset) override;
     void SetWeekTitle(const QString& title) override;
+    void SetViewTitle(const QString& title) override;
     QMenu* RightSoftKeyPopup() override;
     void ShowItemButtons(bool editAndDelete, bool weatherRefresh) override;
 
@@ -147,6 +156,9 @@ private:
     void RunOptions();
     void RunWeatherRefresh();
     void ShowAbout();
+    // For a command whose module has not arrived: says so instead of nothing.
+    void ShowUnavailable();
+    void EditSelection();
     ItemCommands Items();
 
     // In the order the frame keeps them.
