@@ -34,6 +34,8 @@ void CAnniversaryListPart::SetRowFont(const QString& face, int height, bool clea
     m_dateWidth = metrics.horizontalAdvance(LoadString(IDS_LUNAR_DATE_PREFIX) + QStringLiteral("0000.00.00")) +
                   S(5, Axis::X);
     m_daysWidth = metrics.horizontalAdvance(LoadString(IDS_DAYS_LEFT_TODAY)) + S(5, Axis::X);
+    // Room for a finger above and below the text; every row is one line.
+    m_rowHeight = metrics.height() + S(8, Axis::Y);
     InvalidateMeasures();
     Invalidate();
 }
@@ -59,10 +61,7 @@ QString CAnniversaryListPart::DaysText(const AnniversaryOccurrence& row) {
     return QString::number(row.daysUntil);
 }
 
-int CAnniversaryListPart::MeasureRow(int /*index*/) {
-    // Room for a finger above and below the text.
-    return Metrics().height() + S(8, Axis::Y);
-}
+int CAnniversaryListPart::MeasureRow(int /*index*/) { return m_rowHeight; }
 
 void CAnniversaryListPart::DrawRow(QPainter& dc, int index, int y, bool selected) {
     const AnniversaryOccurrence& row = m_rows.at(static_cast<size_t>(index));

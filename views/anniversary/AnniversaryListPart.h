@@ -36,4 +36,5 @@ private:
     std::vector<AnniversaryOccurrence> m_rows;
     int m_dateWidth = 0;
     int m_daysWidth = 0;
+    int m_rowHeight = 0;
 };

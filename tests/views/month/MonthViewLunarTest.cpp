@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "platform/shell/Density.h"
+#include "platform/time/PosixTzRule.h"
 #include "resources/CommandIds.h"
 #include "tests/views/FakeFrameHost.h"
 #include "tests/views/ViewTestSupport.h"
@@ -139,4 +140,21 @@ TEST_F(MonthViewLunarTest, EveryDensityAndOrientationStaysInsideItsCells) {
             }
         }
     }
+}
+
+TEST_F(MonthViewLunarTest, MovesByCalendarDaysAcrossADaylightChange) {
+    TIME_ZONE_INFORMATION zone;
+    ASSERT_TRUE(ZoneFromPosixRule("EST5EDT,M3.2.0,M11.1.0", zone));
+    SetZoneForTesting(&zone);
+    struct Restore {
+        ~Restore() { SetZoneForTesting(nullptr); }
+    } restore;
+    m_host.currentDate = At(2026, 3, 7, 23);  // the night before clocks go forward
+    CMonthViewLunar& view = Show();
+    QTest::keyClick(&view, Qt::Key_Right);
+    EXPECT_EQ(m_host.currentDate, At(2026, 3, 8, 23));
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClick(&view, Qt::Key_Up);
+    QTest::keyClick(&view, Qt::Key_Left);
+    EXPECT_EQ(m_host.currentDate, At(2026, 3, 7, 23));
 }
