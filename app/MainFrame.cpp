@@ -271,7 +271,9 @@ std::optional<TimeValue> CMainFrame::PickDate(TimeValue preset)
     return std::nullopt;
 }
 
-void CMainFrame::SetWeekTitle(const QString& title) { setWindowTitle(title.isEmpty() ? m_title : title); }
+void CMainFrame::SetWeekTitle(const QString& title) { SetViewTitle(title); }
+
+void CMainFrame::SetViewTitle(const QString& title) { setWindowTitle(title.isEmpty() ? m_title : title); }
 
 QMenu* CMainFrame::RightSoftKeyPopup()
 {

@@ -18,10 +18,13 @@
 #include "calendar/Anniversary.h"
 #include "platform/shell/MenuDesc.h"
 #include "platform/shell/PopupMenu.h"
+#include "views/FrameViewHost.h"
 #include "views/ViewEx.h"
 #include "views/week/WeekViewHost.h"
 
 class ButtonRow;
+class CAnniversaryView;
+class CMonthViewLunar;
 class CWeekView;
 class FrameDialogs;
 class FrameStoreWindow;
@@ -33,7 +36,7 @@ class ResourceLibrary;
 class SoftKeyBar;
 enum class ViewUpdate;
 
-class CMainFrame : public QWidget, public WeekViewHost {
+class CMainFrame : public QWidget, public WeekViewHost, public FrameViewHost {
     Q_OBJECT
 
 public:
@@ -81,6 +84,8 @@ public:
     int ViewKind() const { return viewKind; }
     CViewEx* ActiveView() const { return activeView; }
     CWeekView* WeekView() const;
+    CMonthViewLunar* MonthLunarView() const;
+    CAnniversaryView* AnniversaryView() const;
     TimeValue WeekStart() const { return weekStart; }
     TimeValue WeekEnd() const { return weekEnd; }
     int32_t ClipOid() const { return clipOid; }
@@ -97,7 +102,7 @@ public:
     // Where the view goes: the client area less the command surface.
     QRect ViewRect() const;
 
-    // ViewHost and WeekViewHost.
+    // ViewHost, WeekViewHost and FrameViewHost.
     const Settings& GetSettings() const override { return settings; }
     TimeValue GetCurrentDate() const override { return currentDate; }
     void SetCurrentDate(TimeValue date) override;
@@ -109,6 +114,7 @@ public:
     void PostCommand(int commandId) override;
     std::optional<TimeValue> PickDate(TimeValue preset) override;
     void SetWeekTitle(const QString& title) override;
+    void SetViewTitle(const QString& title) override;
     QMenu* RightSoftKeyPopup() override;
     void ShowItemButtons(bool editAndDelete, bool weatherRefresh) override;
 
@@ -146,6 +152,9 @@ private:
     void RunOptions();
     void RunWeatherRefresh();
     void ShowAbout();
+    // For a command whose module has not arrived: says so instead of nothing.
+    void ShowUnavailable();
+    void EditSelection();
     ItemCommands Items();
 
     // In the order the frame keeps them.

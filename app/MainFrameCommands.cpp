@@ -94,8 +94,7 @@ void CMainFrame::OnCommand(int commandId)
         Paste();
         break;
     case ID_EDIT_ITEM:
-        if (IsItemView(viewKind))
-            Apply(Items().Edit(ActiveSelection(), currentDate, Now()));
+        EditSelection();
         break;
     case ID_DELETE_ITEM:
         if (IsItemView(viewKind))
@@ -228,6 +227,22 @@ void CMainFrame::RunWeatherRefresh()
         return;
     // The download itself belongs to the weather month view.
     MessageBox(this, LoadString(IDS_WEATHER_NEEDS_INTERNET), LoadString(IDS_PRODUCT_NAME), MB_YESNO | MB_ICONQUESTION);
+}
+
+void CMainFrame::EditSelection()
+{
+    if (!IsItemView(viewKind))
+        return;
+    const FrameSelection selection = ActiveSelection();
+    if (selection.HasItem() && selection.kind == kSelectionAnniversary)
+        EditAnniversary(static_cast<int>(selection.oid));
+    else
+        Apply(Items().Edit(selection, currentDate, Now()));
+}
+
+void CMainFrame::ShowUnavailable()
+{
+    MessageBox(this, LoadString(IDS_COMMAND_UNAVAILABLE), LoadString(IDS_PRODUCT_NAME), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CMainFrame::ShowAbout()

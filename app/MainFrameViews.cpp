@@ -4,27 +4,45 @@
 
 #include "app/ButtonRow.h"
 #include "resources/Menus.h"
+#include "views/anniversary/AnniversaryView.h"
+#include "views/month/MonthViewLunar.h"
 #include "views/week/WeekView.h"
 
 CWeekView* CMainFrame::WeekView() const { return qobject_cast<CWeekView*>(activeView.data()); }
 
+CMonthViewLunar* CMainFrame::MonthLunarView() const
+{
+    return qobject_cast<CMonthViewLunar*>(activeView.data());
+}
+
+CAnniversaryView* CMainFrame::AnniversaryView() const
+{
+    return qobject_cast<CAnniversaryView*>(activeView.data());
+}
+
 CViewEx* CMainFrame::CreateView(int kind)
 {
-    // The month views and the anniversary list come with their own modules;
-    // until then their commands keep the current view.
-    if (kind == kViewKindWeek)
+        switch (kind) {
+    case kViewKindWeek:
         return new CWeekView(*this, this, m_runPopup);
-    return nullptr;
+    case kViewKindMonthLunar:
+        return new CMonthViewLunar(*this, this);
+    case kViewKindAnniversaries:
+        return new CAnniversaryView(*this, this, m_runPopup);
+    default:
+        return nullptr;
+    }
 }
 
 void CMainFrame::SwitchView(int kind)
 {
     if (kind == viewKind)
         return;
-    SetWeekTitle({});
     CViewEx* view = CreateView(kind);
-    if (view == nullptr)
+    if (view == nullptr) {
+        ShowUnavailable();
         return;
+    }
     viewKind = kind;
     QPointer<CViewEx>* kindSlots[] = {&weekView, &monthLunarView, &monthWeatherView, &anniversaryView};
     *kindSlots[kind - 1] = view;
@@ -44,12 +62,18 @@ void CMainFrame::RefreshActiveView()
 {
     if (CWeekView* week = WeekView())
         week->Reload(1);
+    else if (CMonthViewLunar* month = MonthLunarView())
+        month->RefreshMonthView(1);
+    else if (CAnniversaryView* list = AnniversaryView())
+        list->RefreshAnniversaryView(1);
 }
 
 void CMainFrame::RedrawActiveView()
 {
     if (CWeekView* week = WeekView())
         week->Redraw();
+    else if (CAnniversaryView* list = AnniversaryView())
+        list->RefreshAnniversaryView(1);  // the rows hold the edited records' texts
     else if (activeView)
         activeView->update();
 }
@@ -63,6 +87,12 @@ FrameSelection CMainFrame::ActiveSelection() const
         selection.kind = entry.kind;
         selection.start = entry.start;
         selection.title = QString::fromStdString(entry.title.empty() ? entry.bodyText : entry.title);
+    } else if (CAnniversaryView* list = AnniversaryView()) {
+        if (const auto row = list->GetSelectedAnniversary()) {
+            selection.oid = static_cast<CEOID>(row->index);
+            selection.kind = kSelectionAnniversary;
+            selection.title = QString::fromStdString(row->name);
+        }
     }
     return selection;
 }
@@ -83,4 +113,6 @@ void CMainFrame::RebuildViewFonts()
 {
     if (CWeekView* week = WeekView())
         week->SetFonts();
+    else if (CAnniversaryView* list = AnniversaryView())
+        list->ApplyAnniversaryFont();
 }

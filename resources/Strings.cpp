@@ -99,6 +99,10 @@ constexpr std::array kStrings{
     StringEntry{IDS_WEEKDAY_SUNDAY + 6, "토요일"},
     StringEntry{IDS_LABEL_START_TIME, "시작시간:"},
     StringEntry{IDS_LABEL_END_TIME, "종료시간:"},
+    StringEntry{IDS_LUNAR_DATE_PREFIX, "음 "},
+    StringEntry{IDS_DAYS_LEFT_TODAY, "오늘"},
+    StringEntry{IDS_DAYS_LEFT_TOMORROW, "내일"},
+    StringEntry{IDS_COMMAND_UNAVAILABLE, "이 기능은 아직 사용할 수 없습니다."},
 };
 
 constexpr bool IsSortedById()

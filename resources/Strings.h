@@ -68,6 +68,11 @@ enum StringId : int {
     IDS_WEEKDAY_SUNDAY = 450,            // then Monday .. Saturday
     IDS_LABEL_START_TIME = 460,
     IDS_LABEL_END_TIME = 461,
+    // The anniversary list's date and days columns, and commands not built yet.
+    IDS_LUNAR_DATE_PREFIX = 470,
+    IDS_DAYS_LEFT_TODAY = 471,
+    IDS_DAYS_LEFT_TOMORROW = 472,
+    IDS_COMMAND_UNAVAILABLE = 473,
 };
 
 // The text of the id, or an empty string when the table has no such id.

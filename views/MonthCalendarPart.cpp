@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr ColorRef kBlack = 0x000000;
 constexpr ColorRef kWeekHighlight = 0xE1D7CD;
 constexpr ColorRef kTodayBox = 0xC37D7D;
 constexpr int kFirstRowTop = 4;

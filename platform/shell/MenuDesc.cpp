@@ -25,6 +25,13 @@ MenuItem MenuItem::Popup(QString caption, std::vector<MenuItem> items, int keyId
 
 MenuItem MenuItem::Separator() { return MenuItem{}; }
 
+MenuItem MenuItem::Disabled() const
+{
+    MenuItem item = *this;
+    item.enabled = false;
+    return item;
+}
+
 void FillMenu(QMenu& menu, const MenuDesc& items)
 {
     for (const MenuItem& item : items) {
@@ -32,11 +39,13 @@ void FillMenu(QMenu& menu, const MenuDesc& items)
             menu.addSeparator();
         } else if (item.IsPopup()) {
             QMenu* submenu = menu.addMenu(item.text);
+            submenu->setEnabled(item.enabled);
             FillMenu(*submenu, item.popup);
         } else {
             QAction* action = menu.addAction(item.text);
             action->setData(item.id);
             action->setCheckable(item.checkable);
+            action->setEnabled(item.enabled);
         }
     }
 }

@@ -8,16 +8,21 @@
 
 class QAction;
 class QMenu;
+class QPoint;
+class QWidget;
 
 struct MenuItem {
     QString text;                  // caption; empty with id 0 and no children: a separator
     int id = 0;                    // command id (for a submenu: the id of its key, or 0)
     std::vector<MenuItem> popup;   // non-empty: a submenu
     bool checkable = false;
+    bool enabled = true;           // false: shown greyed, cannot be chosen
 
     static MenuItem Command(QString caption, int commandId, bool isCheckable = false);
     static MenuItem Popup(QString caption, std::vector<MenuItem> items, int keyId = 0);
     static MenuItem Separator();
+    // The same item greyed out.
+    MenuItem Disabled() const;
 
     bool IsSeparator() const { return text.isEmpty() && id == 0 && popup.empty(); }
     bool IsPopup() const { return !popup.empty(); }

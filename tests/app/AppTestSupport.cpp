@@ -110,7 +110,7 @@ int RecordingDialogs::EditTask(QWidget*, PoomTask& item, bool isNew)
 
 int RecordingDialogs::RecordAnniversary(bool byWeekday, const AnniversaryEdit& edit)
 {
-    const bool written = anniversaryToSave && edit.write(edit.index, *anniversaryToSave);
+    const bool written = anniversaryToSave && edit.write(edit.index, *anniversaryToSave, nullptr);
     anniversaries.push_back({byWeekday, edit.index, edit.currentDate, written});
     return anniversaryToSave ? kDialogSaved : kDialogCancelled;
 }

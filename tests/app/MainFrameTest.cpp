@@ -150,12 +150,15 @@ TEST_F(MainFrameTest, StartsWithOneWeekViewAndKeepsItForViewsStillMissing)
     EXPECT_EQ(frame.focusProxy(), frame.ActiveView());
 
     CViewEx* week = frame.ActiveView();
-    for (int command : {ID_VIEW_MONTH_LUNAR, ID_VIEW_MONTH_WEATHER, ID_VIEW_ANNIVERSARIES, ID_VIEW_WEEK}) {
+    for (int command : {ID_VIEW_MONTH_WEATHER, ID_VIEW_WEEK}) {
         frame.OnCommand(command);
         EXPECT_EQ(frame.ViewKind(), kViewKindWeek);
         EXPECT_EQ(frame.ActiveView(), week);
     }
     EXPECT_EQ(frame.findChildren<CViewEx*>().size(), 1);
+    // The missing weather view says so.
+    ASSERT_EQ(MessageBoxScript::Shown().size(), 1u);
+    EXPECT_EQ(MessageBoxScript::Shown()[0].text, LoadString(IDS_COMMAND_UNAVAILABLE));
 }
 
 TEST_F(MainFrameTest, WeekFollowsSundayAsStart)

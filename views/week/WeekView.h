@@ -15,7 +15,7 @@
 #include "views/DayCellPart.h"
 #include "views/MonthCalendarPart.h"
 #include "views/ViewEx.h"
-#include "views/week/PenStroke.h"
+#include "views/PenStroke.h"
 #include "agenda/WeekEntries.h"
 #include "views/week/WeekLayout.h"
 #include "views/week/WeekViewHost.h"

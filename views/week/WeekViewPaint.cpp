@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr ColorRef kBlack = 0x000000;
 constexpr ColorRef kInitialsColour = 0x808080;
 // The small calendar's colours for Sunday and Saturday.
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "views/week/PenStroke.h"
+#include "views/PenStroke.h"
 #include "views/week/WeekLayout.h"
 
 namespace {

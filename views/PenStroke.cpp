@@ -1,4 +1,4 @@
-#include "views/week/PenStroke.h"
+#include "views/PenStroke.h"
 
 #include <cmath>
 #include <numbers>
