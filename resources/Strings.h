@@ -41,6 +41,7 @@ enum StringId : int {
     IDS_ANNIVERSARY_FILE_FAILED = 401,
     IDS_PIM_DATABASE_FAILED = 402,
     IDS_INVALID_DATE = 403,
+    IDS_WEATHER_CREDIT = 404,            // the forecast service's attribution
 };
 
 // The text of the id, or an empty string when the table has no such id.

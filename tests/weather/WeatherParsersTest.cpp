@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -95,6 +97,23 @@ TEST(GoogleWeather, ForecastAcrossMonthAndYearEnds)
     EXPECT_EQ(ParseGoogleWeather(table, reply, 96), 3);
     EXPECT_EQ(Dates(table), "2009-12-30 2009-12-31 2010-1-1 ");
     EXPECT_EQ(table[0].iconIndex, kWeatherIconNotAvailable);  // no icon: used, nothing drawn
+}
+
+TEST(GoogleWeather, ForecastAcrossADaylightSavingChangeKeepsOneDayPerRecord)
+{
+    // 1 November 2009 had 25 hours in New York.
+    const char* oldZone = std::getenv("TZ");
+    const std::string saved = oldZone != nullptr ? oldZone : "";
+    setenv("TZ", "America/New_York", 1);
+    tzset();
+    const std::u16string reply =
+        u"<xml_api_reply><weather><forecast_information><forecast_date data='2009-10-31'/></forecast_information>"
+        u"<forecast_conditions/><forecast_conditions/><forecast_conditions/></weather></xml_api_reply>";
+    WeatherTable table;
+    ParseGoogleWeather(table, reply, 96);
+    EXPECT_EQ(Dates(table), "2009-10-31 2009-11-1 2009-11-2 ");
+    setenv("TZ", saved.c_str(), 1);
+    tzset();
 }
 
 TEST(GoogleWeather, HostileIconNamesAreNeitherFilesNorFetched)
