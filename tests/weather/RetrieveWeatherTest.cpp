@@ -160,6 +160,24 @@ TEST_F(Retrieval, StoppingEndsASlowRetrievalWithoutPosting)
     EXPECT_EQ(Load(before, 1), 3);
 }
 
+TEST_F(Retrieval, APictureMissingWhenTheViewOpensIsFetchedInTheBackground)
+{
+    ASSERT_TRUE(RetrieveWeather(Config(0), Folder(), 192, net).ok);
+    std::filesystem::remove(Folder() / "rain.png");
+    WeatherTable table;
+    std::vector<WeatherPictureRequest> pictures;
+    LoadWeather(table, 0, Folder(), 192, &pictures);
+    const auto missing = MissingPictures(pictures, Folder());
+    ASSERT_EQ(missing.size(), 1u);
+    EXPECT_EQ(missing[0].urlPath, "/ig/images/weather/rain.png");
+
+    DoneCounter view;
+    CWeatherRetrieval retrieval(net);
+    ASSERT_TRUE(retrieval.StartPictureFetch(&view, missing, server.Url(), Folder()));
+    ASSERT_TRUE(view.WaitForDone());
+    EXPECT_TRUE(std::filesystem::is_regular_file(Folder() / "rain.png"));
+}
+
 TEST_F(Retrieval, MissingPicturesAreListedOnce)
 {
     const std::vector<WeatherPictureRequest> pictures{{"a.gif", "/a"}, {"a.gif", "/a"}, {"../b.gif", "/b"}};
