@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <mutex>
 #include <thread>
@@ -24,7 +25,10 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target)
     const size_t thread = std::hash<std::thread::id>{}(std::this_thread::get_id());
     char suffix[80];
     std::snprintf(suffix, sizeof suffix, ".%ld.%zx.%u.tmp", static_cast<long>(getpid()), thread, counter++);
-    return target.parent_path() / ("." + target.filename().string() + suffix);
+    std::string name = target.filename().string();
+    name.insert(name.begin(), '.');
+    name.append(suffix);
+    return target.parent_path() / name;
 }
 
 struct Transfer {
