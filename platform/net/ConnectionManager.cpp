@@ -3,6 +3,8 @@
 #include <netdb.h>
 #include <sys/socket.h>
 
+#include <mutex>
+
 namespace {
 
 class FixedStatusRequest : public ConnectionRequest {
@@ -33,6 +35,7 @@ public:
     HRESULT MapUrl(const std::string& url, NetworkGuid* network) override
     {
         network->fill(0);  // one network: the machine's own
+        std::lock_guard<std::mutex> guard(m_lock);
         m_lastHost = UrlHost(url);
         return UrlHost(url).empty() ? E_INVALIDARG : S_OK;
     }
@@ -40,7 +43,12 @@ public:
     HRESULT Establish(const ConnectionInfo&, std::shared_ptr<ConnectionRequest>* request) override
     {
         // Every establish follows a MapUrl of its URL; a resolving host is a usable path.
-        const bool usable = !m_lastHost.empty() && HostResolves(m_lastHost);
+        std::string host;
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            host = m_lastHost;
+        }
+        const bool usable = !host.empty() && HostResolves(host);
         *request = std::make_shared<FixedStatusRequest>(usable ? CONNMGR_STATUS_CONNECTED
                                                                : CONNMGR_STATUS_CONNECTIONFAILED);
         return S_OK;
@@ -49,6 +57,7 @@ public:
     HRESULT Release(const std::shared_ptr<ConnectionRequest>&, bool) override { return S_OK; }
 
 private:
+    std::mutex m_lock;
     std::string m_lastHost;
 };
 

@@ -76,6 +76,7 @@ struct NetEnvironment {
 
 // The system's manager (connected when the host resolves) and a report
 // launcher that shows nothing: a desktop has no connection error report.
+// The manager answers for the URL last mapped: give each downloading thread its own.
 NetEnvironment SystemNetEnvironment();
 
 // The host part of an http or https URL ("[::1]" gives "::1"); empty when none.
