@@ -4,6 +4,8 @@
 // RetrieveWeather() is the whole refresh, run on any thread (dayvane-cli runs
 // it directly). CWeatherRetrieval runs it on a worker thread, one at a time,
 // and posts WM_WEATHER_DONE to its receiver when it ends, whatever the outcome.
+// Make it a member of the receiver (or stop it in the receiver's destructor):
+// it must stop before the receiver is gone, so that nothing reaches a dead view.
 #pragma once
 
 #include <QPointer>
