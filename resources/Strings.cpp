@@ -103,6 +103,7 @@ constexpr std::array kStrings{
     StringEntry{IDS_DAYS_LEFT_TODAY, "오늘"},
     StringEntry{IDS_DAYS_LEFT_TOMORROW, "내일"},
     StringEntry{IDS_COMMAND_UNAVAILABLE, "이 기능은 아직 사용할 수 없습니다."},
+    StringEntry{IDS_WEATHER_CREDIT, "날씨 정보: Open-Meteo.com (CC BY 4.0)"},
 };
 
 constexpr bool IsSortedById()

@@ -73,6 +73,7 @@ enum StringId : int {
     IDS_DAYS_LEFT_TODAY = 471,
     IDS_DAYS_LEFT_TOMORROW = 472,
     IDS_COMMAND_UNAVAILABLE = 473,
+    IDS_WEATHER_CREDIT = 480,            // the forecast service's attribution
 };
 
 // The text of the id, or an empty string when the table has no such id.
