@@ -24,7 +24,7 @@ CliRunner::~CliRunner()
     std::filesystem::remove_all(m_root, ignored);
 }
 
-CliResult CliRunner::Run(const std::vector<std::string>& args) const
+pid_t CliRunner::Spawn(const std::vector<std::string>& args, int out, int err) const
 {
     std::vector<std::string> argv = {DAYVANE_CLI, "--device", Device().string()};
     argv.insert(argv.end(), args.begin(), args.end());
@@ -37,19 +37,36 @@ CliResult CliRunner::Run(const std::vector<std::string>& args) const
     for (auto& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);
 
-    int outPipe[2], errPipe[2];
-    if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
+    posix_spawn_file_actions_adddup2(&actions, out, 1);
+    if (err >= 0) posix_spawn_file_actions_adddup2(&actions, err, 2);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     pid_t pid = 0;
     int spawned = posix_spawn(&pid, argp[0], &actions, nullptr, argp.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) throw std::runtime_error("cannot start dayvane-cli");
+    return pid;
+}
+
+CliProcess CliRunner::Start(const std::vector<std::string>& args) const
+{
+    int outPipe[2];
+    if (pipe2(outPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+    CliProcess process;
+    process.pid = Spawn(args, outPipe[1], -1);
+    close(outPipe[1]);
+    process.out = outPipe[0];
+    return process;
+}
+
+CliResult CliRunner::Run(const std::vector<std::string>& args) const
+{
+    int outPipe[2], errPipe[2];
+    if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+    const pid_t pid = Spawn(args, outPipe[1], errPipe[1]);
     close(outPipe[1]);
     close(errPipe[1]);
-    if (spawned != 0) throw std::runtime_error("cannot start dayvane-cli");
 
     CliResult result;
     pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
