@@ -15,6 +15,7 @@
 #include "platform/device/DeviceDirectory.h"
 #include "platform/store/OleTime.h"
 #include "platform/store/PoomRecurrencePattern.h"
+#include "platform/store/StoreConnection.h"
 #include "tools/CliOptions.h"
 #include "tools/IcalCommands.h"
 
@@ -31,7 +32,8 @@ const char kUsage[] =
     "        dayvane-cli tasks --from DATE --to DATE\n"
     "        dayvane-cli show OID | delete OID [--occurrence DATE] | complete OID | skip OID\n"
     "        dayvane-cli import FILE.ics | export FILE.ics\n"
-    "        dayvane-cli watch [--db appointments|tasks]";
+    "        dayvane-cli watch [--db appointments|tasks]\n"
+    "        dayvane-cli check";
 
 const std::vector<std::string> kRecurrenceOptions = {"type",          "interval",      "dow-mask",
                                                      "day-of-month",  "instance",      "month-of-year",
@@ -189,7 +191,13 @@ std::pair<TimeValue, TimeValue> Range(const CliOptions& o)
     const Date to = ParseDate(o.Require("to"), "--to");
     for (const Date& d : {from, to})
         if (d.year < 1970 || d.year > 2105) throw UsageError("날짜는 1970년부터 2105년까지만 쓸 수 있습니다");
-    const TimeValue first = TimeFromFields(from.year, from.month, from.day, 0, 0, 0);
+    TimeValue first = TimeFromFields(from.year, from.month, from.day, 0, 0, 0);
+    // East of Greenwich the first local midnight lies before the first time
+    // value and wraps around: the range then starts at that first instant.
+    SYSTEMTIME check;
+    if (!CalendarFromTime(first, check) || check.wYear != from.year || check.wMonth != from.month ||
+        check.wDay != from.day)
+        first = 0;
     const TimeValue last = TimeFromFields(to.year, to.month, to.day, 23, 59, 59);
     if (last < first) throw UsageError("--to가 --from보다 앞입니다");
     return {first, last};
@@ -435,6 +443,18 @@ int Watch(const CliOptions& o, std::ostream& out)
     return 0;
 }
 
+// The whole file, now: damage found here makes every later write refuse.
+int Check(const CliOptions& o, std::ostream& out)
+{
+    o.AllowOnly({});
+    if (!o.Positionals().empty()) throw UsageError(kUsage);
+    StoreConnection store(StoreFile(), false);
+    const std::string finding = store.CheckNow();
+    if (!finding.empty()) throw CommandError("저장소 파일이 손상되었습니다 (파일은 그대로 둡니다): " + finding);
+    out << "저장소에 이상이 없습니다.\n";
+    return 0;
+}
+
 int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const std::string& command = args[0];
@@ -448,7 +468,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         throw UsageError(kUsage);
     }
     if (command == "import") return RunImportCommand(rest, out, err);
-    if (command == "export") return RunExportCommand(rest, out);
+    if (command == "export") return RunExportCommand(rest, out, err);
     const CliOptions o(rest, {});
     if (command == "list") return List(o, out);
     if (command == "tasks") return Tasks(o, out);
@@ -457,6 +477,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (command == "complete") return Complete(o, out);
     if (command == "skip") return Skip(o, out);
     if (command == "watch") return Watch(o, out);
+    if (command == "check") return Check(o, out);
     throw UsageError("알 수 없는 명령입니다: " + command);
 }
 
