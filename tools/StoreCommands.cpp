@@ -102,10 +102,20 @@ void ApplyRecurrence(const CliOptions& o, PoomItem& item)
     if (type == 4) throw UsageError("--type은 0, 1, 2, 3, 5, 6 중 하나여야 합니다");
     const int ranges = int(o.Has("no-end")) + int(o.Has("occurrences")) + int(o.Has("until"));
     if (ranges > 1) throw UsageError("--no-end, --occurrences, --until 중 하나만 쓸 수 있습니다");
+    const auto interval = o.GetInt("interval", 1, 999);
+    const auto mask = o.GetInt("dow-mask", 1, 127);
     PoomRecurrencePattern* p = item.GetRecurrencePattern();
-    p->SetRecurrenceType(int32_t(type));
-    if (auto v = o.GetInt("interval", 1, 999)) p->SetInterval(int32_t(*v));
-    if (auto v = o.GetInt("dow-mask", 1, 127)) p->SetDayOfWeekMask(int32_t(*v));
+    if (type == olRecursDaily && mask) {
+        // Every day of some weekdays ("every weekday") is a weekly pattern: a
+        // daily one repeats every n days whatever the mask says.
+        if (interval.value_or(1) != 1)
+            throw UsageError("--type 0의 --dow-mask는 --interval 1에서만 쓸 수 있습니다 (매주는 --type 1)");
+        p->SetRecurrenceType(olRecursWeekly);
+    } else {
+        p->SetRecurrenceType(int32_t(type));
+    }
+    if (interval) p->SetInterval(int32_t(*interval));
+    if (mask) p->SetDayOfWeekMask(int32_t(*mask));
     if (auto v = o.GetInt("day-of-month", 1, 31)) p->SetDayOfMonth(int32_t(*v));
     if (auto v = o.GetInt("instance", 1, 5)) p->SetInstance(int32_t(*v));
     if (auto v = o.GetInt("month-of-year", 1, 12)) p->SetMonthOfYear(int32_t(*v));
@@ -242,7 +252,9 @@ void ShowPattern(PoomItem& item, std::ostream& out)
         out << "되풀이\t없음\n";
         return;
     }
-    out << "되풀이\t종류 " << p->RecurrenceType() << ", 간격 " << p->Interval() << ", 요일 " << p->DayOfWeekMask()
+    // A mask only counts for the types that use one.
+    const int32_t mask = TypeUsesWeekdays(p->RecurrenceType()) ? p->DayOfWeekMask() : 0;
+    out << "되풀이\t종류 " << p->RecurrenceType() << ", 간격 " << p->Interval() << ", 요일 " << mask
         << ", 날짜 " << p->DayOfMonth() << ", 주 " << p->Instance() << ", 달 " << p->MonthOfYear() << '\n';
     out << "되풀이 시작\t" << FormatOle(p->PatternStartDate(), false) << '\n';
     switch (p->RangeKind()) {

@@ -159,3 +159,27 @@ TEST_F(StoreCli, CheckFindsDamageAndWritesStopThen)
     std::ifstream after(store, std::ios::binary);
     EXPECT_TRUE(before == std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()));
 }
+
+TEST_F(StoreCli, AWeekdayMaskNeverAddsDaysToADailyPattern)
+{
+    // "Every weekday" given as a daily pattern is kept as the weekly one it is.
+    EXPECT_EQ(Ok({"add", "appt", "--subject", "출근", "--start", "2024-01-12 09:00", "--end", "2024-01-12 10:00",
+                  "--type", "0", "--dow-mask", "62"}),
+              "1\n");
+    EXPECT_THAT(Ok({"show", "1"}), HasSubstr("종류 1, 간격 1, 요일 62"));
+    EXPECT_EQ(Ok({"list", "--from", "2024-01-12", "--to", "2024-01-15"}),
+              "1\t2024-01-12 09:00\t2024-01-12 10:00\t0\t출근\t\n1\t2024-01-15 09:00\t2024-01-15 10:00\t0\t출근\t\n");
+    EXPECT_EQ(cli.Run({"add", "appt", "--subject", "x", "--start", "2024-01-12 09:00", "--end", "2024-01-12 10:00",
+                       "--type", "0", "--interval", "2", "--dow-mask", "62"})
+                  .exitCode,
+              2);
+
+    {
+        // A mask left from an earlier weekly pattern: every day, and show names no days.
+        SQLite::Database db((cli.Device() / "pim.vol").string(), SQLite::OPEN_READWRITE);
+        db.exec("UPDATE items SET rec_type = 0 WHERE oid = 1");
+    }
+    EXPECT_THAT(Ok({"show", "1"}), HasSubstr("종류 0, 간격 1, 요일 0"));
+    EXPECT_EQ(Ok({"list", "--from", "2024-01-13", "--to", "2024-01-14"}),
+              "1\t2024-01-13 09:00\t2024-01-13 10:00\t0\t출근\t\n1\t2024-01-14 09:00\t2024-01-14 10:00\t0\t출근\t\n");
+}
