@@ -1,5 +1,9 @@
 #include "bench/BigStoreGenerator.h"
 
+#include <SQLiteCpp/Backup.h>
+#include <SQLiteCpp/Database.h>
+
+#include <cstdlib>
 #include <random>
 
 #include "platform/store/OleTime.h"
@@ -146,5 +150,22 @@ std::string GenerateBigStore(const std::filesystem::path& file, const BigStoreSh
         if (!generator.Task(i)) return "작업을 만들 수 없습니다";
     std::string error;
     if (!batch->Commit(&error)) return error;
+    return {};
+}
+
+std::string MakeBigStore(const std::filesystem::path& file)
+{
+    const char* made = std::getenv("DAYVANE_BENCH_STORE");
+    if (!made || !std::filesystem::exists(made)) return GenerateBigStore(file);
+    // Copied by SQLite, which takes the write-ahead log along and never drops
+    // the locks of a connection another part of the process may hold.
+    try {
+        SQLite::Database source(made, SQLite::OPEN_READONLY);
+        SQLite::Database copy(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        SQLite::Backup backup(copy, source);
+        backup.executeStep();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
     return {};
 }

@@ -17,3 +17,7 @@ struct BigStoreShape {
 // Writes the items into `file` (a new store) in one transaction; returns what
 // went wrong, or an empty text.
 std::string GenerateBigStore(const std::filesystem::path& file, const BigStoreShape& shape = {});
+
+// The store the benchmarks run on: a copy of the one DAYVANE_BENCH_STORE names
+// (made earlier, so that runs start at once), else a freshly generated one.
+std::string MakeBigStore(const std::filesystem::path& file);

@@ -22,10 +22,7 @@ private:
 
 std::unique_ptr<WeekItemSource> OpenBigStoreWeekItems(const std::filesystem::path& file,
                                                       std::string& error) {
-    if (const char* made = std::getenv("DAYVANE_BENCH_STORE"); made && std::filesystem::exists(made))
-        std::filesystem::copy_file(made, file);
-    else if (error = GenerateBigStore(file); !error.empty())
-        return nullptr;
+    if (error = MakeBigStore(file); !error.empty()) return nullptr;
     auto session = std::make_unique<PimSession>(file);
     if (!session->OpenPoom(nullptr) || !session->OpenPimDatabases(nullptr)) {
         error = "the store does not open";

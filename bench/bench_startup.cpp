@@ -60,9 +60,7 @@ private:
         SetDeviceDirectory(m_dir);
         if (m_error = EnsureDevice().error; !m_error.empty())
             return;
-        if (const char* made = std::getenv("DAYVANE_BENCH_STORE"); made && fs::exists(made))
-            fs::copy_file(made, StoreFile());
-        else if (m_error = GenerateBigStore(StoreFile()); !m_error.empty())
+        if (m_error = MakeBigStore(StoreFile()); !m_error.empty())
             return;
         // A device that has been started before: no first-start work is timed.
         InstallFirstStart(DAYVANE_EXECUTABLE);

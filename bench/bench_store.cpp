@@ -38,12 +38,7 @@ private:
         if (!mkdtemp(pattern.data())) std::abort();
         m_dir = pattern;
         m_file = m_dir / "pim.vol";
-        // DAYVANE_BENCH_STORE names a big store made earlier: a copy is used.
-        if (const char* made = std::getenv("DAYVANE_BENCH_STORE"); made && std::filesystem::exists(made)) {
-            std::filesystem::copy_file(made, m_file);
-            return;
-        }
-        const std::string error = GenerateBigStore(m_file);
+        const std::string error = MakeBigStore(m_file);
         if (!error.empty()) {
             std::fprintf(stderr, "big store: %s\n", error.c_str());
             std::abort();

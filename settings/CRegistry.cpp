@@ -55,9 +55,11 @@ int32_t CRegistry::GetInt(HKEY root, const char* subKey, const char* name, int32
     if (!key) return defaultValue;
     DWORD type = REG_NONE;
     std::optional<std::vector<BYTE>> data = ReadBytes(key.Handle(), name, type);
-    if (!data || data->empty()) return defaultValue;
+    // Whatever its type, only a value of a DWORD's size is a number: the first
+    // bytes of a text or of a wider number would be noise.
+    if (!data || data->size() != sizeof(DWORD)) return defaultValue;
     DWORD value = 0;
-    for (size_t i = 0; i < data->size() && i < 4; ++i) value |= DWORD{(*data)[i]} << (8 * i);
+    for (size_t i = 0; i < sizeof(DWORD); ++i) value |= DWORD{(*data)[i]} << (8 * i);
     return static_cast<int32_t>(value);
 }
 

@@ -1,6 +1,8 @@
 // import FILE.ics, export FILE.ics: iCalendar files in and out of the store.
 #include "tools/IcalCommands.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <filesystem>
 #include <ostream>
@@ -29,6 +31,10 @@ std::string OnlyFile(const std::vector<std::string>& args, const char* usage)
 int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const std::string file = OnlyFile(args, "사용법: dayvane-cli import FILE.ics");
+    // Opening a pipe or a device would wait for a writer that never comes.
+    struct stat st {};
+    if (::stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw CommandError("일반 파일이 아니어서 가져올 수 없습니다: " + file);
     std::string text;
     if (const int error = ReadWholeFile(file, text); error != 0)
         throw CommandError("파일을 읽을 수 없습니다: " + file + ": " + std::strerror(error));
@@ -40,12 +46,13 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, st
     return 0;
 }
 
-int RunExportCommand(const std::vector<std::string>& args, std::ostream& out)
+int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const std::string file = OnlyFile(args, "사용법: dayvane-cli export FILE.ics");
     auto session = OpenDeviceStore(false);
     const IcalExportResult result = ExportIcal(*session->OutlookApp());
     if (!result.ok) throw CommandError("내보내지 못했습니다: " + result.error);
+    for (const std::string& note : result.notes) err << note << '\n';
     if (file == "-") {
         out << result.text;
         return 0;

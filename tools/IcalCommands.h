@@ -6,4 +6,4 @@
 #include <vector>
 
 int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunExportCommand(const std::vector<std::string>& args, std::ostream& out);
+int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -15,6 +15,7 @@
 #include "platform/device/DeviceDirectory.h"
 #include "platform/store/OleTime.h"
 #include "platform/store/PoomRecurrencePattern.h"
+#include "platform/store/StoreConnection.h"
 #include "tools/CliOptions.h"
 #include "tools/IcalCommands.h"
 
@@ -31,7 +32,8 @@ const char kUsage[] =
     "        dayvane-cli tasks --from DATE --to DATE\n"
     "        dayvane-cli show OID | delete OID [--occurrence DATE] | complete OID | skip OID\n"
     "        dayvane-cli import FILE.ics | export FILE.ics\n"
-    "        dayvane-cli watch [--db appointments|tasks]";
+    "        dayvane-cli watch [--db appointments|tasks]\n"
+    "        dayvane-cli check";
 
 const std::vector<std::string> kRecurrenceOptions = {"type",          "interval",      "dow-mask",
                                                      "day-of-month",  "instance",      "month-of-year",
@@ -100,10 +102,20 @@ void ApplyRecurrence(const CliOptions& o, PoomItem& item)
     if (type == 4) throw UsageError("--type은 0, 1, 2, 3, 5, 6 중 하나여야 합니다");
     const int ranges = int(o.Has("no-end")) + int(o.Has("occurrences")) + int(o.Has("until"));
     if (ranges > 1) throw UsageError("--no-end, --occurrences, --until 중 하나만 쓸 수 있습니다");
+    const auto interval = o.GetInt("interval", 1, 999);
+    const auto mask = o.GetInt("dow-mask", 1, 127);
     PoomRecurrencePattern* p = item.GetRecurrencePattern();
-    p->SetRecurrenceType(int32_t(type));
-    if (auto v = o.GetInt("interval", 1, 999)) p->SetInterval(int32_t(*v));
-    if (auto v = o.GetInt("dow-mask", 1, 127)) p->SetDayOfWeekMask(int32_t(*v));
+    if (type == olRecursDaily && mask) {
+        // Every day of some weekdays ("every weekday") is a weekly pattern: a
+        // daily one repeats every n days whatever the mask says.
+        if (interval.value_or(1) != 1)
+            throw UsageError("--type 0의 --dow-mask는 --interval 1에서만 쓸 수 있습니다 (매주는 --type 1)");
+        p->SetRecurrenceType(olRecursWeekly);
+    } else {
+        p->SetRecurrenceType(int32_t(type));
+    }
+    if (interval) p->SetInterval(int32_t(*interval));
+    if (mask) p->SetDayOfWeekMask(int32_t(*mask));
     if (auto v = o.GetInt("day-of-month", 1, 31)) p->SetDayOfMonth(int32_t(*v));
     if (auto v = o.GetInt("instance", 1, 5)) p->SetInstance(int32_t(*v));
     if (auto v = o.GetInt("month-of-year", 1, 12)) p->SetMonthOfYear(int32_t(*v));
@@ -189,7 +201,13 @@ std::pair<TimeValue, TimeValue> Range(const CliOptions& o)
     const Date to = ParseDate(o.Require("to"), "--to");
     for (const Date& d : {from, to})
         if (d.year < 1970 || d.year > 2105) throw UsageError("날짜는 1970년부터 2105년까지만 쓸 수 있습니다");
-    const TimeValue first = TimeFromFields(from.year, from.month, from.day, 0, 0, 0);
+    TimeValue first = TimeFromFields(from.year, from.month, from.day, 0, 0, 0);
+    // East of Greenwich the first local midnight lies before the first time
+    // value and wraps around: the range then starts at that first instant.
+    SYSTEMTIME check;
+    if (!CalendarFromTime(first, check) || check.wYear != from.year || check.wMonth != from.month ||
+        check.wDay != from.day)
+        first = 0;
     const TimeValue last = TimeFromFields(to.year, to.month, to.day, 23, 59, 59);
     if (last < first) throw UsageError("--to가 --from보다 앞입니다");
     return {first, last};
@@ -234,7 +252,9 @@ void ShowPattern(PoomItem& item, std::ostream& out)
         out << "되풀이\t없음\n";
         return;
     }
-    out << "되풀이\t종류 " << p->RecurrenceType() << ", 간격 " << p->Interval() << ", 요일 " << p->DayOfWeekMask()
+    // A mask only counts for the types that use one.
+    const int32_t mask = TypeUsesWeekdays(p->RecurrenceType()) ? p->DayOfWeekMask() : 0;
+    out << "되풀이\t종류 " << p->RecurrenceType() << ", 간격 " << p->Interval() << ", 요일 " << mask
         << ", 날짜 " << p->DayOfMonth() << ", 주 " << p->Instance() << ", 달 " << p->MonthOfYear() << '\n';
     out << "되풀이 시작\t" << FormatOle(p->PatternStartDate(), false) << '\n';
     switch (p->RangeKind()) {
@@ -435,6 +455,18 @@ int Watch(const CliOptions& o, std::ostream& out)
     return 0;
 }
 
+// The whole file, now: damage found here makes every later write refuse.
+int Check(const CliOptions& o, std::ostream& out)
+{
+    o.AllowOnly({});
+    if (!o.Positionals().empty()) throw UsageError(kUsage);
+    StoreConnection store(StoreFile(), false);
+    const std::string finding = store.CheckNow();
+    if (!finding.empty()) throw CommandError("저장소 파일이 손상되었습니다 (파일은 그대로 둡니다): " + finding);
+    out << "저장소에 이상이 없습니다.\n";
+    return 0;
+}
+
 int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const std::string& command = args[0];
@@ -448,7 +480,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         throw UsageError(kUsage);
     }
     if (command == "import") return RunImportCommand(rest, out, err);
-    if (command == "export") return RunExportCommand(rest, out);
+    if (command == "export") return RunExportCommand(rest, out, err);
     const CliOptions o(rest, {});
     if (command == "list") return List(o, out);
     if (command == "tasks") return Tasks(o, out);
@@ -457,6 +489,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (command == "complete") return Complete(o, out);
     if (command == "skip") return Skip(o, out);
     if (command == "watch") return Watch(o, out);
+    if (command == "check") return Check(o, out);
     throw UsageError("알 수 없는 명령입니다: " + command);
 }
 

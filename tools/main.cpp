@@ -21,7 +21,8 @@ const char kUsage[] =
     "  reg get|set|del|list ...          레지스트리 값\n"
     "  add appt|task ..., list, tasks, show, delete, complete, skip\n"
     "  import FILE.ics, export FILE.ics, watch [--db appointments|tasks]\n"
-    "  weather [--refresh]               저장된 날씨 예보 (--refresh: 먼저 새로 받기)\n";
+    "  weather [--refresh]               저장된 날씨 예보 (--refresh: 먼저 새로 받기)\n"
+    "  check                             저장소 파일 전체 검사; 손상이 있으면 그 뒤로 쓰지 않습니다\n";
 
 int Dispatch(const CommandArgs& args)
 {

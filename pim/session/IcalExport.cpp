@@ -11,6 +11,7 @@
 #include "pim/session/IcalRecurrence.h"
 #include "pim/session/IcalTime.h"
 #include "pim/session/NotesText.h"
+#include "platform/store/ItemDateRange.h"
 #include "platform/store/OleTime.h"
 #include "platform/store/PoomApplication.h"
 #include "platform/store/PoomRecurrencePattern.h"
@@ -48,6 +49,10 @@ public:
             icalcomponent_add_property(event, icalproperty_new_rrule(RuleFromPattern(fields, appt.AllDayEvent())));
             for (PoomException& exception : pattern->Exceptions()) {
                 const icaltimetype original = IcalFromLocalOle(exception.originalDate, appt.AllDayEvent());
+                if (!exception.deleted && !Representable(*exception.appointment)) {
+                    m_notes.push_back(Label(appt) + ": 날짜가 범위 밖인 바뀐 항목은 내보내지 않았습니다");
+                    continue;
+                }
                 if (exception.deleted) {
                     icalcomponent_add_property(event, icalproperty_new_exdate(original));
                     continue;
@@ -79,9 +84,9 @@ public:
             todo, icalproperty_new_priority(importance >= 0 && importance <= 2 ? kPriority[importance] : 5));
         icalcomponent_add_property(
             todo, icalproperty_new_status(task.Complete() ? ICAL_STATUS_COMPLETED : ICAL_STATUS_NEEDSACTION));
-        if (task.Complete() && task.DateCompleted() != kNoDate)
+        if (task.Complete() && InItemDateRange(task.DateCompleted()))
             icalcomponent_add_property(todo, icalproperty_new_completed(UtcIcalFromLocalOle(task.DateCompleted())));
-        if (task.ReminderSet() && task.ReminderTime() != kNoDate) {
+        if (task.ReminderSet() && InItemDateRange(task.ReminderTime())) {
             icaltriggertype trigger = icaltriggertype_from_int(0);
             trigger.time = UtcIcalFromLocalOle(task.ReminderTime());
             AddAlarm(todo, trigger, task.Subject());
@@ -93,6 +98,22 @@ public:
 
     // Changed occurrences follow all series.
     std::vector<icalcomponent*> TakeChanged() { return std::move(m_changed); }
+    std::vector<std::string> TakeNotes() { return std::move(m_notes); }
+
+    // Dates outside what the store accepts (left by an older version or
+    // another program) have no valid iCalendar form here: such items stay out.
+    static bool Representable(PoomItem& item)
+    {
+        if (PoomAppointment* appt = item.AsAppointment())
+            return InItemDateRange(appt->Start()) && InItemDateRange(appt->End());
+        PoomTask* task = item.AsTask();
+        return task && InTaskDateRange(task->StartDate()) && InTaskDateRange(task->DueDate());
+    }
+    static std::string Label(PoomItem& item)
+    {
+        return "'" + (item.Subject().empty() ? std::string("(제목 없음)") : item.Subject()) + "' (Oid " +
+               std::to_string(item.Oid()) + ")";
+    }
 
 private:
     static RecurrenceFields Fields(PoomRecurrencePattern& p)
@@ -170,6 +191,7 @@ private:
     CEPROPID m_color = 0;
     icaltimetype m_stamp;
     std::vector<icalcomponent*> m_changed;
+    std::vector<std::string> m_notes;
 };
 
 } // namespace
@@ -192,14 +214,23 @@ IcalExportResult ExportIcal(PoomApplication& app)
     for (int i = 1, count = appointments->Count(); i <= count; ++i) {
         auto item = appointments->Item(i);
         if (!item || !item->AsAppointment()) continue;
+        if (!Writer::Representable(*item)) {
+            result.notes.push_back(Writer::Label(*item) + ": 날짜가 범위 밖이라 내보내지 않았습니다");
+            continue;
+        }
         icalcomponent_add_component(root.get(), writer.Appointment(*item->AsAppointment()));
         ++result.appointments;
     }
     for (icalcomponent* changed : writer.TakeChanged()) icalcomponent_add_component(root.get(), changed);
+    for (std::string& note : writer.TakeNotes()) result.notes.push_back(std::move(note));
     auto tasks = taskFolder->Items();
     for (int i = 1, count = tasks->Count(); i <= count; ++i) {
         auto item = tasks->Item(i);
         if (!item || !item->AsTask()) continue;
+        if (!Writer::Representable(*item)) {
+            result.notes.push_back(Writer::Label(*item) + ": 날짜가 범위 밖이라 내보내지 않았습니다");
+            continue;
+        }
         icalcomponent_add_component(root.get(), writer.Task(*item->AsTask()));
         ++result.tasks;
     }

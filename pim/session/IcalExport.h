@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class PoomApplication;
 
@@ -12,6 +13,8 @@ struct IcalExportResult {
     std::string text;
     int appointments = 0;
     int tasks = 0;
+    // One line per item left out, naming it.
+    std::vector<std::string> notes;
 };
 
 IcalExportResult ExportIcal(PoomApplication& app);

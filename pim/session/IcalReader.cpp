@@ -365,6 +365,9 @@ std::string ImportedItem::Label() const
 IcalReading ReadIcal(std::string_view text)
 {
     IcalReading reading;
+    // Many calendar programs start their files with a UTF-8 byte-order mark.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     if (text.size() > kMaxIcalBytes) {
         reading.error = "파일이 너무 큽니다";
         return reading;

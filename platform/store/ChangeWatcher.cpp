@@ -69,9 +69,8 @@ void ChangeWatcher::Run()
 // Reads the journal past the cursor; true when there is more to read at once.
 bool ChangeWatcher::Poll()
 {
-    // The journal's ends are two index look-ups: cheap enough for every tick.
-    // (PRAGMA data_version proved unreliable here: it stopped changing after
-    // the first commit of another process.)
+    // The journal's ends are two index look-ups: cheap enough for every tick,
+    // and unlike a change counter they name every change.
     int64_t oldest = 0, newest = 0;
     {
         auto bounds = m_connection->Prepared(

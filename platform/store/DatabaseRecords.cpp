@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/store/ItemDateRange.h"
 #include "platform/store/OleTime.h"
 #include "platform/store/PropBuffer.h"
 
@@ -56,6 +57,7 @@ std::string BindValue(SQLite::Statement& q, const CEPROPVAL& record)
     case CEVT_FILETIME: {
         double date = kNoDate;
         if (!erase && !FileTimeToOle(record.val.filetime, date)) return "날짜 값이 올바르지 않습니다.";
+        if (!erase && !InItemDateRange(date)) return kItemDateRangeText;
         q.bind(1, date);
         return {};
     }

@@ -85,6 +85,13 @@ double OleFromSeconds(int64_t seconds)
         .value_or(0.0);
 }
 
+double OleNow()
+{
+    SYSTEMTIME now;
+    GetLocalTime(now);
+    return OleFromSystemTime(now).value_or(0.0);
+}
+
 double OleToday()
 {
     SYSTEMTIME now;

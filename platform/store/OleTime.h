@@ -22,5 +22,7 @@ int OleSecondOfDay(double date);
 int64_t OleToSeconds(double date);
 double OleFromSeconds(int64_t seconds);
 
+// Now, from the (overridable) system clock.
+double OleNow();
 // Today at midnight, from the (overridable) system clock.
 double OleToday();

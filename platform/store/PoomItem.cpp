@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/store/ItemDateRange.h"
 #include "platform/store/OccurrenceSearch.h"
 #include "platform/store/OleTime.h"
 #include "platform/store/PoomRecurrencePattern.h"
@@ -140,6 +141,7 @@ bool PoomItem::Save()
 {
     ItemTable* table = Table();
     if (!table) return Fail("저장소에 로그온되어 있지 않습니다.");
+    if (const std::string refusal = CheckItemDates(m_row); !refusal.empty()) return Fail(refusal);
     return GuardStore(m_error, [&] {
         WriteTransaction transaction(*m_session->connection);
         if (!(m_occurrence ? SaveOccurrence(*table) : SaveRow(*table))) return false;

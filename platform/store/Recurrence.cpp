@@ -273,8 +273,7 @@ std::string NormalizePattern(RecurrenceFields& p)
     if (!start) return "되풀이 시작 날짜가 올바르지 않습니다.";
     p.patternStart = OleDateOnly(p.patternStart);
     p.dayOfWeekMask &= 0x7F;
-    const bool byWeekday = p.type == olRecursWeekly || p.type == olRecursMonthNth || p.type == olRecursYearNth;
-    if (byWeekday && p.dayOfWeekMask == 0) p.dayOfWeekMask = 1 << WeekdayOf(p.patternStart);
+    if (TypeUsesWeekdays(p.type) && p.dayOfWeekMask == 0) p.dayOfWeekMask = 1 << WeekdayOf(p.patternStart);
     if (p.type == olRecursMonthly || p.type == olRecursYearly) {
         if (p.dayOfMonth == 0) p.dayOfMonth = start->wDay;
         if (!InRange(p.dayOfMonth, 1, 31)) return "되풀이 날짜는 1에서 31 사이여야 합니다.";

@@ -28,6 +28,14 @@ struct RecurrenceFields {
     bool Recurs() const { return type != olRecursOnce; }
 };
 
+// Weekly and n-th weekday patterns. A daily pattern repeats every n days: a
+// mask it carries is left from an earlier type (the recurrence editor writes
+// only the type and interval of a daily pattern) and means nothing.
+inline bool TypeUsesWeekdays(int32_t type)
+{
+    return type == olRecursWeekly || type == olRecursMonthNth || type == olRecursYearNth;
+}
+
 inline constexpr int32_t kMaxOccurrences = 99999;
 
 // Checks the fields that belong to the type and fills the unset ones from the

@@ -6,9 +6,11 @@
 #include <SQLiteCpp/Transaction.h>
 
 #include <cstring>
-#include <fstream>
+#include <memory>
 #include <system_error>
 
+#include "platform/store/OleTime.h"
+#include "platform/store/StoreHealth.h"
 #include "platform/store/StoreSchema.h"
 
 namespace fs = std::filesystem;
@@ -25,15 +27,37 @@ constexpr char kSqliteMagic[16] = "SQLite format 3";
 
 enum class Header { Empty, Sqlite, Other, Unreadable };
 
+// Through SQLite's own file layer, never a stream of our own: on Linux closing
+// any descriptor of a file drops every POSIX lock the process holds on it, so a
+// plain read beside an open connection would let another process take the
+// store for unused, checkpoint and delete the write-ahead log under our feet.
+// SQLite's layer keeps such a descriptor open until the process's last lock
+// on the file is gone.
 Header ReadHeader(const fs::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return Header::Unreadable;
+    sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    if (!vfs) return Header::Unreadable;
+    std::unique_ptr<char[]> storage(new char[size_t(vfs->szOsFile)]());
+    auto* handle = reinterpret_cast<sqlite3_file*>(storage.get());
+    int outFlags = 0;
+    if (vfs->xOpen(vfs, file.c_str(), handle, SQLITE_OPEN_READONLY | SQLITE_OPEN_MAIN_DB, &outFlags) != SQLITE_OK) {
+        // A failed open may still have set up the methods: closing is then required.
+        if (handle->pMethods) handle->pMethods->xClose(handle);
+        return Header::Unreadable;
+    }
+    Header header = Header::Unreadable;
+    sqlite3_int64 size = 0;
     char bytes[sizeof kSqliteMagic] = {};
-    in.read(bytes, sizeof bytes);
-    if (in.gcount() == 0) return Header::Empty;
-    if (in.gcount() < static_cast<std::streamsize>(sizeof bytes)) return Header::Other;
-    return std::memcmp(bytes, kSqliteMagic, sizeof bytes) == 0 ? Header::Sqlite : Header::Other;
+    if (handle->pMethods->xFileSize(handle, &size) == SQLITE_OK) {
+        if (size == 0)
+            header = Header::Empty;
+        else if (size < sqlite3_int64(sizeof bytes))
+            header = Header::Other;
+        else if (handle->pMethods->xRead(handle, bytes, sizeof bytes, 0) == SQLITE_OK)
+            header = std::memcmp(bytes, kSqliteMagic, sizeof bytes) == 0 ? Header::Sqlite : Header::Other;
+    }
+    handle->pMethods->xClose(handle);
+    return header;
 }
 
 // Reads only the first pages: the file header and the schema table.
@@ -58,18 +82,18 @@ StoreFileState Classify(SQLite::Database& db)
     return StoreFileState::ForeignSchema;
 }
 
-bool IsDamage(int code)
-{
-    const int primary = code & 0xFF;
-    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
-}
-
-std::string Describe(StoreFileState state, const fs::path& file)
+std::string Quoted(const fs::path& file)
 {
     // Appended piece by piece: GCC 12 warns falsely about "'" + text + "'".
     std::string name = "'";
     name += file.string();
     name += '\'';
+    return name;
+}
+
+std::string Describe(StoreFileState state, const fs::path& file)
+{
+    const std::string name = Quoted(file);
     switch (state) {
     case StoreFileState::Missing: return "저장소 파일이 없습니다: " + name;
     case StoreFileState::Empty: return "저장소 파일이 비어 있습니다: " + name;
@@ -128,7 +152,7 @@ StoreFileState InspectStoreFile(const fs::path& file, std::string* detail)
                 SQLite::Database db(file.string(), SQLite::OPEN_READONLY, kBusyTimeoutMs);
                 state = Classify(db);
             } catch (const SQLite::Exception& e) {
-                state = IsDamage(e.getErrorCode()) ? StoreFileState::NotADatabase : StoreFileState::Unreadable;
+                state = IsDamageCode(e.getErrorCode()) ? StoreFileState::NotADatabase : StoreFileState::Unreadable;
                 reason = e.what();
             }
             break;
@@ -141,7 +165,8 @@ StoreFileState InspectStoreFile(const fs::path& file, std::string* detail)
     return state;
 }
 
-CachedStatement::CachedStatement(SQLite::Statement& statement) : m_statement(statement)
+CachedStatement::CachedStatement(StoreConnection& connection, SQLite::Statement& statement)
+    : m_connection(connection), m_statement(statement)
 {
     m_statement.reset();
     m_statement.clearBindings();
@@ -149,7 +174,8 @@ CachedStatement::CachedStatement(SQLite::Statement& statement) : m_statement(sta
 
 CachedStatement::~CachedStatement()
 {
-    m_statement.tryReset();
+    // A failed step reports its code again here, thrown or not.
+    m_connection.NoteResult(m_statement.tryReset());
 }
 
 StoreConnection::StoreConnection(const fs::path& file, bool create) : m_file(file)
@@ -169,7 +195,7 @@ StoreConnection::StoreConnection(const fs::path& file, bool create) : m_file(fil
         Configure(*m_db);
     } catch (const SQLite::Exception& e) {
         m_db.reset();
-        if (IsDamage(e.getErrorCode())) throw StoreError(Describe(StoreFileState::NotADatabase, file));
+        if (IsDamageCode(e.getErrorCode())) throw StoreError(Describe(StoreFileState::NotADatabase, file));
         throw StoreError(Describe(StoreFileState::Unreadable, file) + ": " + e.what());
     }
 }
@@ -179,13 +205,63 @@ StoreConnection::~StoreConnection() = default;
 CachedStatement StoreConnection::Prepared(const char* sql)
 {
     auto& slot = m_statements[sql];
-    if (!slot) slot = std::make_unique<SQLite::Statement>(*m_db, sql);
-    return CachedStatement(*slot);
+    if (!slot) {
+        try {
+            slot = std::make_unique<SQLite::Statement>(*m_db, sql);
+        } catch (const SQLite::Exception& e) {
+            NoteResult(e.getErrorCode());
+            throw;
+        }
+    }
+    return CachedStatement(*this, *slot);
+}
+
+void StoreConnection::NoteResult(int sqliteCode)
+{
+    if (m_damaged || !IsDamageCode(sqliteCode)) return;
+    m_damaged = true;
+    // Closing the last connection would otherwise copy the log into the file.
+    sqlite3_db_config(m_db->getHandle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+}
+
+std::string StoreConnection::CheckNow()
+{
+    std::string finding;
+    try {
+        finding = QuickCheckStore(*m_db);
+    } catch (const SQLite::Exception& e) {
+        if (!IsDamageCode(e.getErrorCode())) throw;
+        finding = e.what();
+    }
+    if (!finding.empty()) {
+        NoteResult(SQLITE_CORRUPT);
+        return finding;
+    }
+    m_checkedAt = OleNow();
+    try {
+        RecordStoreCheck(*m_db, m_checkedAt);
+    } catch (const SQLite::Exception&) {
+        // A read-only or busy file is checked again by the next process.
+    }
+    return {};
+}
+
+void StoreConnection::EnsureWritable()
+{
+    const std::string refusal = "저장소 파일이 손상되어 쓰지 않습니다 (파일은 그대로 둡니다): " + Quoted(m_file);
+    if (m_damaged) throw StoreError(refusal);
+    if (m_checkedAt == 0) m_checkedAt = LastStoreCheck(*m_db).value_or(0);
+    // Kept out of reads: only a process about to write pays for the check,
+    // and at most once a day for each store.
+    if (!StoreCheckDue(m_checkedAt ? std::optional<double>(m_checkedAt) : std::nullopt, OleNow())) return;
+    const std::string finding = CheckNow();
+    if (!finding.empty()) throw StoreError(refusal + ": " + finding);
 }
 
 WriteTransaction::WriteTransaction(StoreConnection& connection)
     : m_connection(connection), m_level(connection.m_transactionDepth)
 {
+    if (m_level == 0 || m_connection.Damaged()) m_connection.EnsureWritable();
     if (m_level == 0)
         m_connection.Db().exec("BEGIN IMMEDIATE");
     else
@@ -209,10 +285,15 @@ WriteTransaction::~WriteTransaction()
 void WriteTransaction::Commit()
 {
     if (m_done) return;
-    if (m_level == 0)
-        m_connection.Db().exec("COMMIT");
-    else
-        m_connection.Db().exec("RELEASE level" + std::to_string(m_level));
+    try {
+        if (m_level == 0)
+            m_connection.Db().exec("COMMIT");
+        else
+            m_connection.Db().exec("RELEASE level" + std::to_string(m_level));
+    } catch (const SQLite::Exception& e) {
+        m_connection.NoteResult(e.getErrorCode());
+        throw;
+    }
     m_done = true;
     --m_connection.m_transactionDepth;
 }

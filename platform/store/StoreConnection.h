@@ -30,7 +30,7 @@ enum class StoreFileState {
 // Looks at the file without changing it.
 StoreFileState InspectStoreFile(const std::filesystem::path& file, std::string* detail = nullptr);
 
-inline constexpr int kStoreSchemaVersion = 1;
+inline constexpr int kStoreSchemaVersion = 2;
 
 class StoreConnection;
 
@@ -38,7 +38,7 @@ class StoreConnection;
 // so that no read transaction outlives one use.
 class CachedStatement {
 public:
-    explicit CachedStatement(SQLite::Statement& statement);
+    CachedStatement(StoreConnection& connection, SQLite::Statement& statement);
     ~CachedStatement();
     CachedStatement(const CachedStatement&) = delete;
     CachedStatement& operator=(const CachedStatement&) = delete;
@@ -47,6 +47,7 @@ public:
     SQLite::Statement& operator*() { return m_statement; }
 
 private:
+    StoreConnection& m_connection;
     SQLite::Statement& m_statement;
 };
 
@@ -62,9 +63,23 @@ public:
     CachedStatement Prepared(const char* sql);
     bool InTransaction() const { return m_transactionDepth > 0; }
 
+    // Damage is known once any statement met it or a check found it; from
+    // then on every write is refused and the file is left as it is.
+    bool Damaged() const { return m_damaged; }
+    // Notes an SQLite result code; damage codes mark the store damaged.
+    void NoteResult(int sqliteCode);
+    // Checks the whole file now and remembers when; empty when it is whole,
+    // else what is wrong.
+    std::string CheckNow();
+    // Throws StoreError when the store is damaged; checks the whole file first
+    // when that has not been done for a day. Called before every write.
+    void EnsureWritable();
+
 private:
     friend class WriteTransaction;
     int m_transactionDepth = 0;  // open write transactions, outermost first
+    bool m_damaged = false;
+    double m_checkedAt = 0;  // when this connection last knew the file whole (OLE date)
     std::filesystem::path m_file;
     std::unique_ptr<SQLite::Database> m_db;
     std::map<std::string, std::unique_ptr<SQLite::Statement>> m_statements;

@@ -127,6 +127,14 @@ CREATE TRIGGER props_deleted AFTER DELETE ON item_props BEGIN
 END;
 )sql";
 
+// Version 2: when the whole file was last checked for damage, so that the
+// check runs at most once a day.
+constexpr char kSchemaV2[] = R"sql(
+CREATE TABLE store_checks(
+    id INTEGER PRIMARY KEY CHECK (id = 1),
+    checked REAL NOT NULL);
+)sql";
+
 struct Migration {
     int toVersion;
     const char* sql;
@@ -135,6 +143,7 @@ struct Migration {
 // Each step brings the file one version forward; new versions append a step.
 constexpr Migration kMigrations[] = {
     {1, kSchemaV1},
+    {2, kSchemaV2},
 };
 
 } // namespace

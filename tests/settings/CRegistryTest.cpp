@@ -31,7 +31,7 @@ void SetRaw(const char* name, DWORD type, std::vector<BYTE> data)
 
 } // namespace
 
-TEST(CRegistry, IntsAreDwordsAndAnyTypeReadsAsItsFirstFourBytes)
+TEST(CRegistry, IntsAreDwordsAndAValueOfAnotherSizeGivesTheDefault)
 {
     TempDevice device;
     const CRegistry reg;
@@ -47,12 +47,17 @@ TEST(CRegistry, IntsAreDwordsAndAnyTypeReadsAsItsFirstFourBytes)
     EXPECT_EQ(StoredBytes("n", type), (std::vector<BYTE>{0xFE, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(type, REG_DWORD);
 
-    EXPECT_TRUE(reg.SetString(HKEY_LOCAL_MACHINE, kKey, "s", "ab"));
-    EXPECT_EQ(reg.GetInt(HKEY_LOCAL_MACHINE, kKey, "s", 0), 0x00620061);
+    EXPECT_TRUE(reg.SetString(HKEY_LOCAL_MACHINE, kKey, "s", "12"));
+    EXPECT_EQ(reg.GetInt(HKEY_LOCAL_MACHINE, kKey, "s", 7), 7);
+    SetRaw("wide", REG_BINARY, {0x05, 0, 0, 0, 0x01, 0, 0, 0});
+    EXPECT_EQ(reg.GetInt(HKEY_LOCAL_MACHINE, kKey, "wide", 7), 7);
     SetRaw("short", REG_BINARY, {0x34, 0x12});
-    EXPECT_EQ(reg.GetInt(HKEY_LOCAL_MACHINE, kKey, "short", 0), 0x1234);
+    EXPECT_EQ(reg.GetInt(HKEY_LOCAL_MACHINE, kKey, "short", 7), 7);
     SetRaw("empty", REG_DWORD, {});
     EXPECT_EQ(reg.GetInt(HKEY_LOCAL_MACHINE, kKey, "empty", 7), 7);
+    // The type is not looked at: four bytes of any type are a number.
+    SetRaw("four", REG_BINARY, {0x34, 0x12, 0, 0});
+    EXPECT_EQ(reg.GetInt(HKEY_LOCAL_MACHINE, kKey, "four", 0), 0x1234);
 }
 
 TEST(CRegistry, StringsAreUtf16AndANullTextDeletes)

@@ -25,7 +25,7 @@ CliRunner::~CliRunner()
     std::filesystem::remove_all(m_root, ignored);
 }
 
-int CliRunner::Start(const std::vector<std::string>& args, int out, int err) const
+pid_t CliRunner::Launch(const std::vector<std::string>& args, int out, int err) const
 {
     std::vector<std::string> argv = {DAYVANE_CLI, "--device", Device().string()};
     argv.insert(argv.end(), args.begin(), args.end());
@@ -53,12 +53,12 @@ int CliRunner::Start(const std::vector<std::string>& args, int out, int err) con
     return pid;
 }
 
-int CliRunner::Spawn(const std::vector<std::string>& args) const
+pid_t CliRunner::Spawn(const std::vector<std::string>& args) const
 {
-    return Start(args, -1, -1);
+    return Launch(args, -1, -1);
 }
 
-int CliRunner::Wait(int pid)
+int CliRunner::Wait(pid_t pid)
 {
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
@@ -66,11 +66,22 @@ int CliRunner::Wait(int pid)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
+CliProcess CliRunner::Start(const std::vector<std::string>& args) const
+{
+    int outPipe[2];
+    if (pipe2(outPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+    CliProcess process;
+    process.pid = Launch(args, outPipe[1], STDERR_FILENO);
+    close(outPipe[1]);
+    process.out = outPipe[0];
+    return process;
+}
+
 CliResult CliRunner::Run(const std::vector<std::string>& args) const
 {
     int outPipe[2], errPipe[2];
     if (pipe2(outPipe, O_CLOEXEC) != 0 || pipe2(errPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
-    const int pid = Start(args, outPipe[1], errPipe[1]);
+    const pid_t pid = Launch(args, outPipe[1], errPipe[1]);
     close(outPipe[1]);
     close(errPipe[1]);
 

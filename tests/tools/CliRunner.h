@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <map>
+#include <sys/types.h>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,12 @@ struct CliResult {
     int exitCode = -1;
     std::string out;
     std::string err;
+};
+
+// A dayvane-cli left running: its standard output is readable from `out`.
+struct CliProcess {
+    pid_t pid = -1;
+    int out = -1;
 };
 
 class CliRunner {
@@ -23,12 +30,16 @@ public:
     void SetNow(const std::string& now) { m_now = now; }
     CliResult Run(const std::vector<std::string>& args) const;
     // Starts a run without waiting, its output discarded; Wait gives its exit code.
-    int Spawn(const std::vector<std::string>& args) const;
-    static int Wait(int pid);
+    pid_t Spawn(const std::vector<std::string>& args) const;
+    static int Wait(pid_t pid);
+    // Starts it without waiting, its standard output readable; its errors go
+    // where the test's go.
+    CliProcess Start(const std::vector<std::string>& args) const;
     std::filesystem::path Device() const { return m_root / "device"; }
 
 private:
-    int Start(const std::vector<std::string>& args, int out, int err) const;
+    // `out` and `err` become the run's standard output and error; -1 discards.
+    pid_t Launch(const std::vector<std::string>& args, int out, int err) const;
 
     std::filesystem::path m_root;
     std::string m_now = "2026-12-08T09:00:00";

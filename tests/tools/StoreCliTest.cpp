@@ -1,11 +1,17 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <SQLiteCpp/Database.h>
+
 #include <fstream>
+#include <iterator>
 
 #include "tests/tools/CliRunner.h"
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -112,4 +118,102 @@ TEST_F(StoreCli, WeekEntriesAreTheWeekViewsLinesAsText)
 
     const CliResult refused = cli.Run({"week", "2026-12-21", "--entries", "--frobnicate"});
     EXPECT_EQ(refused.exitCode, 2);
+}
+
+TEST_F(StoreCli, DatesOutsideTheRangeAreRefusedAndNeverExported)
+{
+    CliResult r = cli.Run({"add", "appt", "--subject", "천년", "--start", "3001-01-01 09:00", "--end", "3001-01-01 10:00"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err, HasSubstr("1970-01-02부터 2105-12-31까지"));
+    EXPECT_EQ(cli.Run({"add", "task", "--subject", "t", "--due", "2106-01-01"}).exitCode, 1);
+
+    const std::string file = (cli.Device().parent_path() / "in.ics").string();
+    std::ofstream(file, std::ios::trunc) << "\xEF\xBB\xBF" "BEGIN:VCALENDAR\r\n"  // with a byte-order mark
+                                            "BEGIN:VEVENT\r\nSUMMARY:좋음\r\nDTSTART:20240301T090000\r\nEND:VEVENT\r\n"
+                                            "BEGIN:VEVENT\r\nSUMMARY:천년\r\nDTSTART:22000301T090000\r\nEND:VEVENT\r\n"
+                                            "END:VCALENDAR\r\n";
+    r = cli.Run({"import", file});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "일정 1개, 작업 0개를 가져왔습니다.\n");
+    EXPECT_THAT(r.err, HasSubstr("'천년'"));
+    EXPECT_THAT(r.err, HasSubstr("1970-01-02부터 2105-12-31까지"));
+
+    {
+        // Left in the file by another program.
+        SQLite::Database db((cli.Device() / "pim.vol").string(), SQLite::OPEN_READWRITE);
+        db.exec("INSERT INTO items(kind, subject, start_time, end_time) VALUES (1, '밖', 402134.375, 402134.4)");
+    }
+    r = cli.Run({"export", "-"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("SUMMARY:좋음"));
+    EXPECT_THAT(r.out, Not(HasSubstr("SUMMARY:밖")));
+    EXPECT_THAT(r.out, Not(HasSubstr("00000000")));
+    EXPECT_THAT(r.err, HasSubstr("'밖'"));
+}
+
+TEST_F(StoreCli, RangesBeforeTheFirstInstantStartThere)
+{
+    Ok({"add", "appt", "--subject", "첫날", "--start", "1970-01-02 09:00", "--end", "1970-01-02 10:00"});
+    EXPECT_THAT(Ok({"list", "--from", "1970-01-01", "--to", "1970-01-02"}), HasSubstr("첫날"));
+    Ok({"tasks", "--from", "1970-01-01", "--to", "1970-01-02"});
+}
+
+TEST_F(StoreCli, ImportRefusesWhatIsNotAFile)
+{
+    const std::string fifo = (cli.Device().parent_path() / "pipe.ics").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const CliResult r = cli.Run({"import", fifo});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err, HasSubstr("일반 파일이 아니어서"));
+    EXPECT_EQ(cli.Run({"import", cli.Device().parent_path().string()}).exitCode, 1);
+}
+
+TEST_F(StoreCli, CheckFindsDamageAndWritesStopThen)
+{
+    Ok({"add", "appt", "--subject", "하나", "--start", "2024-01-10 09:00", "--end", "2024-01-10 10:00"});
+    EXPECT_EQ(Ok({"check"}), "저장소에 이상이 없습니다.\n");
+
+    const auto store = cli.Device() / "pim.vol";
+    {
+        std::fstream f(store, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(2 * 4096 + 10);  // inside a table page
+        f << std::string(200, '\xA5');
+    }
+    CliResult r = cli.Run({"check"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err, HasSubstr("손상"));
+    // The next day's first write checks before writing.
+    cli.SetNow("2024-01-11T12:00:00");
+    std::ifstream in(store, std::ios::binary);
+    const std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    r = cli.Run({"add", "appt", "--subject", "둘", "--start", "2024-01-11 09:00", "--end", "2024-01-11 10:00"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err, HasSubstr("손상"));
+    std::ifstream after(store, std::ios::binary);
+    EXPECT_TRUE(before == std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()));
+}
+
+TEST_F(StoreCli, AWeekdayMaskNeverAddsDaysToADailyPattern)
+{
+    // "Every weekday" given as a daily pattern is kept as the weekly one it is.
+    EXPECT_EQ(Ok({"add", "appt", "--subject", "출근", "--start", "2024-01-12 09:00", "--end", "2024-01-12 10:00",
+                  "--type", "0", "--dow-mask", "62"}),
+              "1\n");
+    EXPECT_THAT(Ok({"show", "1"}), HasSubstr("종류 1, 간격 1, 요일 62"));
+    EXPECT_EQ(Ok({"list", "--from", "2024-01-12", "--to", "2024-01-15"}),
+              "1\t2024-01-12 09:00\t2024-01-12 10:00\t0\t출근\t\n1\t2024-01-15 09:00\t2024-01-15 10:00\t0\t출근\t\n");
+    EXPECT_EQ(cli.Run({"add", "appt", "--subject", "x", "--start", "2024-01-12 09:00", "--end", "2024-01-12 10:00",
+                       "--type", "0", "--interval", "2", "--dow-mask", "62"})
+                  .exitCode,
+              2);
+
+    {
+        // A mask left from an earlier weekly pattern: every day, and show names no days.
+        SQLite::Database db((cli.Device() / "pim.vol").string(), SQLite::OPEN_READWRITE);
+        db.exec("UPDATE items SET rec_type = 0 WHERE oid = 1");
+    }
+    EXPECT_THAT(Ok({"show", "1"}), HasSubstr("종류 0, 간격 1, 요일 0"));
+    EXPECT_EQ(Ok({"list", "--from", "2024-01-13", "--to", "2024-01-14"}),
+              "1\t2024-01-13 09:00\t2024-01-13 10:00\t0\t출근\t\n1\t2024-01-14 09:00\t2024-01-14 10:00\t0\t출근\t\n");
 }

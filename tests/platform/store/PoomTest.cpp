@@ -259,3 +259,44 @@ TEST_F(PoomTest, TasksCompleteAndRecur)
     EXPECT_FALSE(weekly->IsRecurring());
     EXPECT_EQ(app.GetDefaultFolder(olFolderTasks)->Items()->Count(), 3);
 }
+
+TEST_F(PoomTest, DatesOutsideWhatTheSystemHoldsAreRefusedOnSave)
+{
+    auto appointmentSaves = [&](double start, double end) {
+        auto item = app.CreateItem(olAppointmentItem);
+        item->AsAppointment()->SetStart(start);
+        item->AsAppointment()->SetEnd(end);
+        const bool saved = item->Save();
+        if (!saved) {
+            EXPECT_NE(item->LastError().find("1970-01-02부터 2105-12-31까지"), std::string::npos);
+        }
+        return saved;
+    };
+    EXPECT_TRUE(appointmentSaves(Ole(1970, 1, 2), Ole(1970, 1, 2, 1)));
+    EXPECT_TRUE(appointmentSaves(Ole(2105, 12, 31), Ole(2106, 1, 1)));  // the last day, all day
+    EXPECT_FALSE(appointmentSaves(Ole(1970, 1, 1, 23), Ole(1970, 1, 2, 1)));
+    EXPECT_FALSE(appointmentSaves(Ole(2105, 12, 31, 23), Ole(2106, 1, 1, 1)));
+    EXPECT_FALSE(appointmentSaves(Ole(3001, 1, 1, 9), Ole(3001, 1, 1, 10)));
+
+    auto taskSaves = [&](double start, double due) {
+        auto item = app.CreateItem(olTaskItem);
+        item->AsTask()->SetStartDate(start);
+        item->AsTask()->SetDueDate(due);
+        return item->Save();
+    };
+    EXPECT_TRUE(taskSaves(kNoDate, kNoDate));
+    EXPECT_TRUE(taskSaves(Ole(1970, 1, 2), Ole(2105, 12, 31)));
+    EXPECT_FALSE(taskSaves(kNoDate, Ole(2106, 1, 1)));
+    EXPECT_FALSE(taskSaves(Ole(1969, 12, 31), kNoDate));
+
+    // A changed occurrence goes through the same gate.
+    const CEOID oid = AddAppointment("매일", Ole(2024, 1, 8, 9), Ole(2024, 1, 8, 10));
+    auto series = app.GetItemFromOid(oid);
+    series->GetRecurrencePattern()->SetRecurrenceType(olRecursDaily);
+    ASSERT_TRUE(series->Save()) << series->LastError();
+    auto occurrence = series->GetRecurrencePattern()->GetOccurrence(Ole(2024, 1, 9));
+    ASSERT_NE(occurrence, nullptr);
+    occurrence->SetStart(Ole(3001, 1, 9, 9));
+    EXPECT_FALSE(occurrence->Save());
+    EXPECT_EQ(Week(Ole(2024, 1, 9), Ole(2024, 1, 10)).size(), 1u);
+}

@@ -1,5 +1,6 @@
-// A second process for the store tests: adds appointments one save at a time,
-// or writes without end until it is killed.
+// A second process for the store tests: adds appointments one save at a time
+// ("add"), or each in a log-on of its own as a command-line tool run in a loop
+// does ("reopen"), or writes without end until it is killed ("churn").
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -37,6 +38,18 @@ int main(int argc, char** argv)
         for (int i = 0; i < count; ++i) {
             if (!AddOne(app, std::string(argv[4]) + std::to_string(i), i, 0)) {
                 std::fprintf(stderr, "%s\n", app.LastError().c_str());
+                return 1;
+            }
+        }
+        return 0;
+    }
+    if (mode == "reopen" && argc == 5) {
+        const int count = std::atoi(argv[3]);
+        app.Logoff();
+        for (int i = 0; i < count; ++i) {
+            PoomApplication once;
+            if (!once.Logon(argv[1]) || !AddOne(once, std::string(argv[4]) + std::to_string(i), i, 0)) {
+                std::fprintf(stderr, "%s\n", once.LastError().c_str());
                 return 1;
             }
         }
