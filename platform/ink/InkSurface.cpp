@@ -82,6 +82,16 @@ InkContent InkSurface::Content() const
     return InkContent{toPlainText().toStdString(), m_strokes};
 }
 
+void InkSurface::SetContent(const InkContent& content)
+{
+    SetText(content.text);
+    m_strokes = content.strokes;
+    m_drawing.reset();
+    m_loaded.clear();
+    m_strokesChanged = true;
+    viewport()->update();
+}
+
 bool InkSurface::Changed() const { return m_strokesChanged || document()->isModified(); }
 
 std::vector<uint8_t> InkSurface::StreamBytes() const

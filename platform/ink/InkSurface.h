@@ -36,6 +36,8 @@ public:
     void SetPen(uint32_t color, int width);
 
     InkContent Content() const;
+    // Replaces the content as if it had been typed and drawn.
+    void SetContent(const InkContent& content);
     // What a stream-out gives: the bytes last streamed in while nothing has
     // changed since (so that ink from elsewhere survives an untouched edit),
     // else the current content.
