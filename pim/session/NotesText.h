@@ -1,13 +1,5 @@
-// Typed notes as the notes block holds them: a FE FF mark, the text in UTF-16
-// little-endian, a terminating zero unit (the shape of the notes test's empty
-// blocks). Drawn notes are other bytes and have no text.
+// The typed-notes form lives with the text encodings, below the ink control
+// that writes it; kept here for the session's importers and exporters.
 #pragma once
 
-#include <optional>
-#include <string>
-
-#include "platform/store/ItemRow.h"
-
-Bytes NotesFromText(const std::string& utf8);
-// The text of a block of typed notes; nothing for drawn ink or other bytes.
-std::optional<std::string> TextFromNotes(const Bytes& notes);
+#include "platform/text/NotesText.h"

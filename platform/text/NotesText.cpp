@@ -1,20 +1,20 @@
-#include "pim/session/NotesText.h"
+#include "platform/text/NotesText.h"
 
 #include <algorithm>
 
 #include "platform/text/TextEncoding.h"
 
-Bytes NotesFromText(const std::string& utf8)
+std::vector<uint8_t> NotesFromText(const std::string& utf8)
 {
     const std::string units = Utf8ToUtf16Le(utf8);
-    Bytes notes(units.size() + 4, 0);
+    std::vector<uint8_t> notes(units.size() + 4, 0);
     notes[0] = 0xFE;
     notes[1] = 0xFF;
     std::copy(units.begin(), units.end(), notes.begin() + 2);
     return notes;
 }
 
-std::optional<std::string> TextFromNotes(const Bytes& notes)
+std::optional<std::string> TextFromNotes(const std::vector<uint8_t>& notes)
 {
     if (notes.size() < 4 || notes.size() % 2 != 0 || notes[0] != 0xFE || notes[1] != 0xFF) return std::nullopt;
     // Exactly one zero unit, at the end.
