@@ -33,6 +33,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     version->setObjectName(QStringLiteral("version"));
     version->setAlignment(Qt::AlignCenter);
 
+    // Open-Meteo's terms ask for attribution of the forecast.
+    auto* credit = new QLabel(LoadString(IDS_WEATHER_CREDIT), this);
+    credit->setObjectName(QStringLiteral("weatherCredit"));
+    credit->setAlignment(Qt::AlignCenter);
+    credit->setWordWrap(true);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(LoadString(IDS_KEY_OK));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -41,6 +47,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     layout->addWidget(icon);
     layout->addWidget(name);
     layout->addWidget(version);
+    layout->addWidget(credit);
     layout->addWidget(buttons);
 }
 

@@ -1,6 +1,10 @@
 #include "app/FirstStart.h"
 
+#include <QFile>
+#include <unistd.h>
+
 #include "calendar/AnniversaryFile.h"
+#include "calendar/FileIo.h"
 #include "platform/device/DeviceDirectory.h"
 #include "platform/store/PoomApplication.h"
 
@@ -17,6 +21,24 @@ DevicePreparation EnsureDevice()
     return result;
 }
 
+std::string InstallWeatherPictures()
+{
+    const std::filesystem::path folder = ProgramFolder() / "weather";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) return "Cannot create " + folder.string() + ": " + ec.message();
+    for (const char* name : {"weather.bmp", "weather2x.bmp"}) {
+        QFile picture(QStringLiteral(":/dayvane/weather/%1").arg(QLatin1String(name)));
+        if (!picture.open(QIODevice::ReadOnly)) return std::string("The weather pictures are missing: ") + name;
+        const QByteArray bytes = picture.readAll();
+        std::string error;
+        if (!ReplaceFileAtomically(folder.string(), name, std::string(name) + "." + std::to_string(::getpid()) + ".tmp",
+                                   std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), error))
+            return error;
+    }
+    return {};
+}
+
 std::string InstallFirstStart(const std::filesystem::path& executable)
 {
     std::string problems;
@@ -28,6 +50,8 @@ std::string InstallFirstStart(const std::filesystem::path& executable)
     std::string error;
     if (InstallDefaultAnniversaries(ProgramFolder().string(), &error) == 0)
         note(error.empty() ? "Cannot install the default anniversaries" : error);
+
+    note(InstallWeatherPictures());
 
     PoomApplication store;
     if (store.Logon(StoreFile()))

@@ -16,8 +16,12 @@ struct DevicePreparation {
 // Makes the device directory and its program folder when they are missing.
 DevicePreparation EnsureDevice();
 
+// Copies the weather picture strips into the program folder's weather/.
+// Returns what went wrong, empty on success.
+std::string InstallWeatherPictures();
+
 // The first start's installation (after the single-instance lock is held):
-// the holiday file, the empty store and, last, the launcher link. Returns what went
+// the holiday file, the weather pictures, the empty store and, last, the launcher link. Returns what went
 // wrong, empty on success; start-up goes on either way and reports a missing
 // piece when it opens it.
 std::string InstallFirstStart(const std::filesystem::path& executable);

@@ -51,6 +51,7 @@ constexpr std::array kStrings{
     StringEntry{IDS_ANNIVERSARY_FILE_FAILED, "Can not open resource file 'anniversary.dat'."},
     StringEntry{IDS_PIM_DATABASE_FAILED, "Can not open 'PIMs Database'."},
     StringEntry{IDS_INVALID_DATE, "Invalid Date"},
+    StringEntry{IDS_WEATHER_CREDIT, "날씨 정보: Open-Meteo.com (CC BY 4.0)"},
     StringEntry{IDS_LUNAR_DATE_PREFIX, "음 "},
     StringEntry{IDS_DAYS_LEFT_TODAY, "오늘"},
     StringEntry{IDS_DAYS_LEFT_TOMORROW, "내일"},

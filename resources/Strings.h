@@ -41,6 +41,7 @@ enum StringId : int {
     IDS_ANNIVERSARY_FILE_FAILED = 401,
     IDS_PIM_DATABASE_FAILED = 402,
     IDS_INVALID_DATE = 403,
+    IDS_WEATHER_CREDIT = 404,            // the forecast service's attribution
     // The anniversary list's date and days columns, and commands not built yet.
     IDS_LUNAR_DATE_PREFIX = 420,
     IDS_DAYS_LEFT_TODAY = 421,

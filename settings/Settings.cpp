@@ -71,8 +71,14 @@ Settings LoadSettings(const ScreenMetrics& screen)
     s.m_WeekFontName = key.Text(kWeekFontName, fonts.weekFontName);
     s.m_WeekFontSize = key.Int(kWeekFontSize, fonts.weekFontSize);
     s.m_ClearType = key.Int(kClearType, 0);
-    s.m_WeatherVendor = key.Int(kWeatherVendor, 0);
-    s.m_WeatherLocation = key.Text(kWeatherLocation, "seoul");
+    // Open-Meteo and Seoul: the only defaults that still show weather.
+    s.m_WeatherVendor = key.Int(kWeatherVendor, 2);
+    s.m_WeatherLocation = key.Text(kWeatherLocation, "서울");
+    const Settings defaults;
+    s.m_WeatherGoogleHost = key.Text(kWeatherGoogleHost, defaults.m_WeatherGoogleHost.c_str());
+    s.m_WeatherYahooHost = key.Text(kWeatherYahooHost, defaults.m_WeatherYahooHost.c_str());
+    s.m_OpenMeteoHost = key.Text(kOpenMeteoHost, defaults.m_OpenMeteoHost.c_str());
+    s.m_OpenMeteoGeocodingHost = key.Text(kOpenMeteoGeocodingHost, defaults.m_OpenMeteoGeocodingHost.c_str());
     return s;
 }
 
@@ -111,4 +117,20 @@ void SaveWeatherServer(int32_t vendor, const std::string& location)
     const SettingsKey key;
     key.SetInt(SettingName::kWeatherVendor, vendor);
     key.SetText(SettingName::kWeatherLocation, location);
+}
+
+WeatherGeocode LoadWeatherGeocode()
+{
+    const SettingsKey key;
+    return {key.Text(SettingName::kWeatherLatitude, ""), key.Text(SettingName::kWeatherLongitude, ""),
+            key.Text(SettingName::kWeatherGeocoded, "")};
+}
+
+void SaveWeatherGeocode(const WeatherGeocode& geocode)
+{
+    // The location last, so that a reader never pairs it with older coordinates.
+    const SettingsKey key;
+    key.SetText(SettingName::kWeatherLatitude, geocode.latitude);
+    key.SetText(SettingName::kWeatherLongitude, geocode.longitude);
+    key.SetText(SettingName::kWeatherGeocoded, geocode.location);
 }

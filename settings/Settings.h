@@ -34,8 +34,12 @@ struct Settings {
     std::string m_WeekFontName = "Tahoma";
     int32_t m_WeekFontSize = 18;
     int32_t m_ClearType = 0;
-    int32_t m_WeatherVendor = 0;
-    std::string m_WeatherLocation = "seoul";
+    int32_t m_WeatherVendor = 2;
+    std::string m_WeatherLocation = "서울";
+    std::string m_WeatherGoogleHost = "http://www.google.com";
+    std::string m_WeatherYahooHost = "http://weather.yahooapis.com";
+    std::string m_OpenMeteoHost = "https://api.open-meteo.com";
+    std::string m_OpenMeteoGeocodingHost = "https://geocoding-api.open-meteo.com";
 };
 
 // Font defaults by the screen's horizontal density: below 128 dpi, 128-191,
@@ -58,3 +62,12 @@ void SaveOptions(const Settings& settings, int32_t useSoftKeyFromPage);
 
 // Writes what the weather-server dialog owns.
 void SaveWeatherServer(int32_t vendor, const std::string& location);
+
+// A place name resolved to coordinates (decimal texts), remembered for `location`.
+struct WeatherGeocode {
+    std::string latitude;
+    std::string longitude;
+    std::string location;  // the "WeatherLocation" text they belong to
+};
+WeatherGeocode LoadWeatherGeocode();
+void SaveWeatherGeocode(const WeatherGeocode& geocode);

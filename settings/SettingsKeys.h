@@ -31,6 +31,15 @@ inline constexpr const char* kWeekFontSize = "WeekFontSize";
 inline constexpr const char* kClearType = "ClearType";
 inline constexpr const char* kWeatherVendor = "WeatherVendor";
 inline constexpr const char* kWeatherLocation = "WeatherLocation";
+// Where the weather services live (scheme and host, optionally a port).
+inline constexpr const char* kWeatherGoogleHost = "WeatherGoogleHost";
+inline constexpr const char* kWeatherYahooHost = "WeatherYahooHost";
+inline constexpr const char* kOpenMeteoHost = "OpenMeteoHost";
+inline constexpr const char* kOpenMeteoGeocodingHost = "OpenMeteoGeocodingHost";
+// The place "WeatherGeocoded" resolved to, kept until the location changes.
+inline constexpr const char* kWeatherLatitude = "WeatherLatitude";
+inline constexpr const char* kWeatherLongitude = "WeatherLongitude";
+inline constexpr const char* kWeatherGeocoded = "WeatherGeocoded";
 // Change flags from the application to the Today items.
 inline constexpr const char* kTodayEventChanged = "TodayEventChanged";
 inline constexpr const char* kTodayTaskChanged = "TodayTaskChanged";

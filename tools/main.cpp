@@ -18,7 +18,8 @@ const char kUsage[] =
     "  anniv list | on DATE [--days N] | add | edit INDEX | rm INDEX\n"
     "  reg get|set|del|list ...          레지스트리 값\n"
     "  add appt|task ..., list, tasks, show, delete, complete, skip\n"
-    "  import FILE.ics, export FILE.ics, watch [--db appointments|tasks]\n";
+    "  import FILE.ics, export FILE.ics, watch [--db appointments|tasks]\n"
+    "  weather [--refresh]               저장된 날씨 예보 (--refresh: 먼저 새로 받기)\n";
 
 int Dispatch(const CommandArgs& args)
 {
@@ -27,6 +28,7 @@ int Dispatch(const CommandArgs& args)
     if (command == "week") return RunWeekCommand(args, std::cout);
     if (command == "anniv") return RunAnniversaryCommand(args, std::cout);
     if (command == "reg") return RunRegistryCommand(args, std::cout);
+    if (command == "weather") return RunWeatherCommand(args, std::cout);
     if (command == "help" || command == "--help") {
         std::cout << kUsage;
         return 0;

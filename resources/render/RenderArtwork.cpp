@@ -8,6 +8,8 @@
 //   mark   ID FILE.svg W H              -> VaneLoRes1..3: bitmaps/ID.png
 //   button COMMAND FILE.svg W H ID0 ID1 ID2 -> app: bitmaps/IDn.png for set n
 //   icon   NAME FILE.svg SIZE...        -> app: icons/NAME-SIZE.png, icons/NAME.svg
+//   strip  NAME.bmp SIZE FILE.svg...    -> app: weather/NAME.bmp, the pictures side by
+//                                          side on white (SIZE in pixels, not scaled)
 // A file FILE@N.svg beside FILE.svg replaces it for density set N.
 #include <QDir>
 #include <QFile>
@@ -48,6 +50,7 @@ public:
 private:
     bool Line(const QStringList& fields, int lineNumber);
     bool Render(const QString& svgName, int set, QSize size, const QString& relativeOut);
+    bool RenderStrip(const QStringList& fields, int size, const QString& where);
     QString SourceFor(const QString& svgName, int set) const;
     bool WriteCollection(const QString& name, const Collection& collection) const;
     bool Fail(const QString& message) const;
@@ -91,6 +94,30 @@ bool Renderer::Render(const QString& svgName, int set, QSize size, const QString
     QDir().mkpath(QFileInfo(outPath).path());
     if (!image.convertToFormat(QImage::Format_ARGB32).save(outPath, "PNG"))
         return Fail(QStringLiteral("cannot write %1").arg(outPath));
+    return true;
+}
+
+bool Renderer::RenderStrip(const QStringList& fields, int size, const QString& where)
+{
+    // White is the strip's transparent colour: the pictures are drawn on it.
+    const int count = static_cast<int>(fields.size()) - 3;
+    QImage strip(size * count, size, QImage::Format_RGB32);
+    strip.fill(Qt::white);
+    QPainter painter(&strip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int index = 0; index < count; ++index) {
+        QSvgRenderer svg(QDir(m_svgDir).filePath(fields[3 + index]));
+        if (!svg.isValid())
+            return Fail(where + QStringLiteral(": cannot read %1").arg(fields[3 + index]));
+        svg.render(&painter, QRectF(size * index, 0, size, size));
+    }
+    painter.end();
+    const QString file = QStringLiteral("app/weather/%1").arg(fields[1]);
+    const QString outPath = QDir(m_outDir).filePath(file);
+    QDir().mkpath(QFileInfo(outPath).path());
+    if (!strip.convertToFormat(QImage::Format_RGB888).save(outPath, "BMP"))
+        return Fail(QStringLiteral("cannot write %1").arg(outPath));
+    m_app.files.push_back(file);
     return true;
 }
 
@@ -150,6 +177,12 @@ bool Renderer::Line(const QStringList& fields, int lineNumber)
             return Fail(QStringLiteral("cannot copy %1").arg(fields[2]));
         m_app.files.push_back(svgCopy);
         return true;
+    }
+    if (kind == QLatin1String("strip") && fields.size() >= 4) {
+        const int size = number(2);
+        if (!ok)
+            return Fail(where + QStringLiteral(": bad size"));
+        return RenderStrip(fields, size, where);
     }
     return Fail(where + QStringLiteral(": not understood"));
 }

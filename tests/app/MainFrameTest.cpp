@@ -15,6 +15,7 @@
 #include "settings/CRegistry.h"
 #include "settings/SettingsKeys.h"
 #include "platform/shell/Density.h"
+#include "platform/shell/ImageFile.h"
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/SoftKeyBar.h"
 #include "platform/shell/WindowMessage.h"
@@ -68,6 +69,22 @@ protected:
 std::vector<int> Ids(const MenuDesc& menu) { return CommandIdsOf(menu); }
 
 }  // namespace
+
+TEST_F(MainFrameTest, FirstStartInstallsTheWeatherPictureStrips)
+{
+    const QImage strip = LoadImageFile(QString::fromStdString((ProgramFolder() / "weather" / "weather.bmp").string()));
+    const QImage sharp = LoadImageFile(QString::fromStdString((ProgramFolder() / "weather" / "weather2x.bmp").string()));
+    EXPECT_EQ(strip.size(), QSize(260, 26));
+    EXPECT_EQ(sharp.size(), QSize(520, 52));
+    // Drawn on white, the strip's transparent colour; each picture has something on it.
+    EXPECT_EQ(strip.pixel(0, 0) & 0xFFFFFFu, 0xFFFFFFu);
+    for (int n = 0; n < 10; ++n) {
+        int drawn = 0;
+        for (int y = 0; y < 26; ++y)
+            for (int x = 0; x < 26; ++x) drawn += (strip.pixel(26 * n + x, y) & 0xFFFFFFu) != 0xFFFFFFu ? 1 : 0;
+        EXPECT_GT(drawn, 60) << n;
+    }
+}
 
 TEST_F(MainFrameTest, StartupFailuresShowTheirMessageInOrder)
 {

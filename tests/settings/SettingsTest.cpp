@@ -35,8 +35,9 @@ void ExpectFactoryValues(const Settings& s)
     EXPECT_EQ(s.m_TodayTaskItemCount, 9999);
     EXPECT_EQ(s.m_AnnvFontName, "Tahoma");
     EXPECT_EQ(s.m_ClearType, 0);
-    EXPECT_EQ(s.m_WeatherVendor, 0);
-    EXPECT_EQ(s.m_WeatherLocation, "seoul");
+    EXPECT_EQ(s.m_WeatherVendor, 2);
+    EXPECT_EQ(s.m_WeatherLocation, "서울");
+    EXPECT_EQ(s.m_OpenMeteoHost, "https://api.open-meteo.com");
 }
 
 } // namespace

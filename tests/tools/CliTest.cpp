@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/tools/CliRunner.h"
+#include "tests/weather/WeatherServer.h"
 
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
@@ -144,3 +145,27 @@ TEST(CliRegistry, SetGetListDelete)
 }
 
 } // namespace
+
+TEST(CliWeather, RefreshesFromTheConfiguredServerAndPrintsTheCache)
+{
+    CliRunner cli;
+    WeatherServer server;
+    ASSERT_FALSE(server.Url().empty());
+    EXPECT_EQ(cli.Run({"weather"}).out, "");  // nothing cached yet
+    for (const char* key : {"WeatherYahooHost", "OpenMeteoHost", "OpenMeteoGeocodingHost"})
+        ASSERT_EQ(cli.Run({"reg", "set", key, server.Url(), "--type", "sz"}).exitCode, 0);
+    CliResult r = cli.Run({"weather", "--refresh"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::vector<std::string> days = Lines(r.out);
+    ASSERT_EQ(days.size(), 6u);
+    EXPECT_EQ(days[0], "2009-11-07\t-3\t5\t0\t");
+
+    cli.Run({"reg", "set", "WeatherVendor", "1", "--type", "dword"});
+    EXPECT_EQ(Lines(cli.Run({"weather", "--refresh"}).out)[2], "2009-11-19\t3\t9\t9\t");
+
+    server.SetMode("cut");
+    r = cli.Run({"weather", "--refresh"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("날씨정보를 가져오지 못했습니다"), std::string::npos);
+    EXPECT_EQ(Lines(cli.Run({"weather"}).out).size(), 3u);  // the last good forecast
+}
