@@ -6,6 +6,7 @@
 #include "resources/Menus.h"
 #include "views/anniversary/AnniversaryView.h"
 #include "views/month/MonthViewLunar.h"
+#include "views/month/MonthViewWeather.h"
 #include "views/week/WeekView.h"
 
 CWeekView* CMainFrame::WeekView() const { return qobject_cast<CWeekView*>(activeView.data()); }
@@ -15,6 +16,11 @@ CMonthViewLunar* CMainFrame::MonthLunarView() const
     return qobject_cast<CMonthViewLunar*>(activeView.data());
 }
 
+CMonthViewWeather* CMainFrame::MonthWeatherView() const
+{
+    return qobject_cast<CMonthViewWeather*>(activeView.data());
+}
+
 CAnniversaryView* CMainFrame::AnniversaryView() const
 {
     return qobject_cast<CAnniversaryView*>(activeView.data());
@@ -22,13 +28,13 @@ CAnniversaryView* CMainFrame::AnniversaryView() const
 
 CViewEx* CMainFrame::CreateView(int kind)
 {
-    // The weather month view comes with the weather module; until then its
-    // command keeps the current view.
     switch (kind) {
     case kViewKindWeek:
         return new CWeekView(*this, this);
     case kViewKindMonthLunar:
         return new CMonthViewLunar(*this, this);
+    case kViewKindMonthWeather:
+        return new CMonthViewWeather(*this, this);
     case kViewKindAnniversaries:
         return new CAnniversaryView(*this, this);
     default:
@@ -65,7 +71,7 @@ void CMainFrame::RefreshActiveView()
     ++m_refreshCount;
     if (CWeekView* week = WeekView())
         week->Reload(1);
-    else if (CMonthViewLunar* month = MonthLunarView())
+    else if (auto* month = qobject_cast<CMonthView*>(activeView.data()))
         month->RefreshMonthView(1);
     else if (CAnniversaryView* list = AnniversaryView())
         list->RefreshAnniversaryView(1);

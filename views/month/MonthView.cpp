@@ -75,8 +75,8 @@ void CMonthView::UpdateTitle() {
 }
 
 void CMonthView::UpdateCellOf(const SolarDate& day) {
-    for (const MonthCell& cell : m_cells)
-        if (cell.date == day) update(cell.Rect());
+    const int index = MonthCellOf(m_cells, day);
+    if (index >= 0) update(m_cells[static_cast<size_t>(index)].Rect());
 }
 
 void CMonthView::MoveTo(TimeValue date) {
