@@ -207,6 +207,13 @@ void CMonthView::PaintCell(QPainter& dc, int index, const SolarDate& selected,
     dc.restore();
 }
 
+QRect CMonthView::FreeCornerArea(const MonthCell& cell) const {
+    const QFontMetrics metrics(m_dayFont);
+    const int left = cell.left + S(2, Axis::X) + metrics.horizontalAdvance(QString::number(cell.date.day)) + 1;
+    const int bottom = cell.bottom - S(2, Axis::Y) - metrics.height();
+    return QRect(QPoint(left, cell.top + 1), QPoint(cell.right - 2, bottom - 1));
+}
+
 void CMonthView::PaintFootText(QPainter& dc, const MonthCell& cell, const QString& text) const {
     const int h = QFontMetrics(m_dayFont).height();
     DrawTextInRectWith(dc, m_dayFont, cell.left + S(2, Axis::X), cell.bottom - S(2, Axis::Y) - h,

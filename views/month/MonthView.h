@@ -49,6 +49,9 @@ protected:
 
     // A grey text at the cell's foot, left-aligned, in the day numbers' font.
     void PaintFootText(QPainter& dc, const MonthCell& cell, const QString& text) const;
+    // The part of the cell right of its day number and above its foot text,
+    // inside the border.
+    QRect FreeCornerArea(const MonthCell& cell) const;
     void FillDates();
     void UpdateTitle();
     FrameViewHost& Host() const { return m_host; }

@@ -100,10 +100,15 @@ void CMonthViewWeather::PaintCellContent(QPainter& dc, int index, const MonthCel
     const WeatherCell& weather = m_weather[static_cast<size_t>(index)];
     const QImage picture = CellPicture(weather, background == kViewWhite);
     if (!picture.isNull()) {
-        // Fetched pictures keep their own size; the strip's fill the S(26) box.
+        // Fetched pictures keep their own size and the strip's fill the S(26)
+        // box, unless the cell is too small: then they shrink rather than
+        // cover the day number or the temperatures.
         const bool fromStrip = weather.iconFile.empty();
         const int side = S(kStripPictureSize, Axis::X);
-        const QSize size = fromStrip ? QSize(side, side) : picture.size();
+        QSize size = fromStrip ? QSize(side, side) : picture.size();
+        const QRect free = FreeCornerArea(cell);
+        if (size.width() > free.width() || size.height() > free.height())
+            size.scale(free.size().expandedTo(QSize(1, 1)), Qt::KeepAspectRatio);
         dc.drawImage(QRect(QPoint(cell.right - size.width() - 1, cell.top + 1), size), picture);
     }
     if (!weather.temperatureText.empty())

@@ -82,7 +82,8 @@ protected:
 }  // namespace
 
 TEST_F(MonthViewWeatherTest, CellsShowTheCachedForecastWithPicturesAndTemperatures) {
-    CMonthViewWeather& view = Show();
+    // Cells wide enough for the whole S(26) picture beside the day number.
+    CMonthViewWeather& view = Show({960, 1192});
     EXPECT_EQ(view.PictureWidth(), 52);
     // Halves round away from zero: -2.5 and 5.4.
     EXPECT_EQ(view.WeatherOf(IndexOf({2009, 11, 7})).temperatureText, "-3~5°");
