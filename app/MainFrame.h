@@ -25,6 +25,7 @@
 class ButtonRow;
 class CAnniversaryView;
 class CMonthViewLunar;
+class CMonthViewWeather;
 class CWeekView;
 class FrameDialogs;
 class FrameStoreWindow;
@@ -85,6 +86,7 @@ public:
     CViewEx* ActiveView() const { return activeView; }
     CWeekView* WeekView() const;
     CMonthViewLunar* MonthLunarView() const;
+    CMonthViewWeather* MonthWeatherView() const;
     CAnniversaryView* AnniversaryView() const;
     TimeValue WeekStart() const { return weekStart; }
     TimeValue WeekEnd() const { return weekEnd; }

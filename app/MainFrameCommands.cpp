@@ -15,6 +15,7 @@
 #include "resources/Menus.h"
 #include "resources/Strings.h"
 #include "views/ViewEx.h"
+#include "views/month/MonthViewWeather.h"
 
 namespace {
 
@@ -225,8 +226,11 @@ void CMainFrame::RunWeatherRefresh()
 {
     if (viewKind != kViewKindMonthWeather)
         return;
-    // The download itself belongs to the weather month view.
-    MessageBox(this, LoadString(IDS_WEATHER_NEEDS_INTERNET), LoadString(IDS_PRODUCT_NAME), MB_YESNO | MB_ICONQUESTION);
+    if (MessageBox(this, LoadString(IDS_WEATHER_NEEDS_INTERNET), LoadString(IDS_PRODUCT_NAME),
+                   MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    if (CMonthViewWeather* view = MonthWeatherView())
+        view->StartWeatherRetrieval();
 }
 
 void CMainFrame::EditSelection()

@@ -6,6 +6,7 @@
 #include "resources/Menus.h"
 #include "views/anniversary/AnniversaryView.h"
 #include "views/month/MonthViewLunar.h"
+#include "views/month/MonthViewWeather.h"
 #include "views/week/WeekView.h"
 
 CWeekView* CMainFrame::WeekView() const { return qobject_cast<CWeekView*>(activeView.data()); }
@@ -15,6 +16,11 @@ CMonthViewLunar* CMainFrame::MonthLunarView() const
     return qobject_cast<CMonthViewLunar*>(activeView.data());
 }
 
+CMonthViewWeather* CMainFrame::MonthWeatherView() const
+{
+    return qobject_cast<CMonthViewWeather*>(activeView.data());
+}
+
 CAnniversaryView* CMainFrame::AnniversaryView() const
 {
     return qobject_cast<CAnniversaryView*>(activeView.data());
@@ -22,11 +28,13 @@ CAnniversaryView* CMainFrame::AnniversaryView() const
 
 CViewEx* CMainFrame::CreateView(int kind)
 {
-        switch (kind) {
+    switch (kind) {
     case kViewKindWeek:
         return new CWeekView(*this, this, m_runPopup);
     case kViewKindMonthLunar:
         return new CMonthViewLunar(*this, this);
+    case kViewKindMonthWeather:
+        return new CMonthViewWeather(*this, this);
     case kViewKindAnniversaries:
         return new CAnniversaryView(*this, this, m_runPopup);
     default:
@@ -62,7 +70,7 @@ void CMainFrame::RefreshActiveView()
 {
     if (CWeekView* week = WeekView())
         week->Reload(1);
-    else if (CMonthViewLunar* month = MonthLunarView())
+    else if (auto* month = qobject_cast<CMonthView*>(activeView.data()))
         month->RefreshMonthView(1);
     else if (CAnniversaryView* list = AnniversaryView())
         list->RefreshAnniversaryView(1);

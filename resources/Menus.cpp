@@ -141,11 +141,9 @@ MenuDesc AddButtonMenu(int viewKind)
 
 MenuDesc ViewButtonMenu()
 {
-    // The weather month view arrives with the weather module; until then its
-    // entry is greyed rather than doing nothing.
     return {Cmd("주간일정", ID_VIEW_WEEK), Cmd("기념일목록", ID_VIEW_ANNIVERSARIES),
             Cmd("월간일정(음력)", ID_VIEW_MONTH_LUNAR),
-            Cmd("월간일정(날씨)", ID_VIEW_MONTH_WEATHER).Disabled()};
+            Cmd("월간일정(날씨)", ID_VIEW_MONTH_WEATHER)};
 }
 
 MenuDesc WeekViewSoftKeyMenu()

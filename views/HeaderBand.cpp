@@ -11,12 +11,12 @@ QFont HeaderTitleFont(const CDrawKit& kit, bool clearType) {
 }
 
 void PaintHeaderBand(QPainter& dc, const CDrawKit& kit, int width, const QString& title,
-                     bool clearType) {
+                     bool clearType, bool wideTitleBox) {
     const int band = HeaderBandHeight(kit);
     CDrawKit::FillBox(dc, 0, 0, width, band, kWhite, CDrawKit::kFillSolid);
     const int x = kit.S(5, Axis::X);
     const int y = kit.S(2, Axis::Y);
-    const int boxWidth = kit.S(55, Axis::X);
+    const int boxWidth = wideTitleBox ? width - kit.S(5, Axis::X) - x : kit.S(55, Axis::X);
     const int boxHeight = kit.S(14, Axis::Y);
     CDrawKit::FillBox(dc, x, y, boxWidth, boxHeight, kWhite, CDrawKit::kFillSolid);
     // Clipped to the band: a large font never runs into the rules.

@@ -14,5 +14,7 @@ int HeaderContentTop(const CDrawKit& kit);
 // The title font: "Tahoma", S(11), bold.
 QFont HeaderTitleFont(const CDrawKit& kit, bool clearType);
 
+// The white box behind the title is S(55) wide, or reaches to S(5) short of
+// the right edge when `wideTitleBox` (a title with a status suffix).
 void PaintHeaderBand(QPainter& dc, const CDrawKit& kit, int width, const QString& title,
-                     bool clearType);
+                     bool clearType, bool wideTitleBox = false);

@@ -73,33 +73,35 @@ TEST_F(MainFrameViewsTest, CommandsAndKeysSwitchBetweenTheViews)
     EXPECT_EQ(frame.MonthLunarView()->Cells()[4].date, (SolarDate{2027, 1, 1}));
 }
 
-TEST_F(MainFrameViewsTest, TheWeatherMonthViewSaysItIsNotThereYet)
+TEST_F(MainFrameViewsTest, MTogglesBetweenTheTwoMonthViews)
 {
     CMainFrame& frame = Start();
     frame.OnCommand(ID_VIEW_MONTH_LUNAR);
     Key(Qt::Key_M);
+    ASSERT_NE(frame.MonthWeatherView(), nullptr);
+    EXPECT_EQ(frame.ViewKind(), kViewKindMonthWeather);
+    Key(Qt::Key_M);
     EXPECT_EQ(frame.ViewKind(), kViewKindMonthLunar);
-    ASSERT_EQ(MessageBoxScript::Shown().size(), 1u);
-    EXPECT_EQ(LastMessage(), LoadString(IDS_COMMAND_UNAVAILABLE));
+    EXPECT_TRUE(MessageBoxScript::Shown().empty());
 
-    // Greyed wherever it is a menu entry.
     const MenuDesc views = frame.ButtonPopup(IDC_BUTTON_VIEWS);
     ASSERT_EQ(views.size(), 4u);
     EXPECT_EQ(views[3].id, ID_VIEW_MONTH_WEATHER);
-    EXPECT_FALSE(views[3].enabled);
-    EXPECT_TRUE(views[2].enabled);
+    EXPECT_TRUE(views[3].enabled);
 }
 
-TEST_F(MainFrameViewsTest, SoftKeyMenuIsDisabledForTheWeatherViewAndFilledByEachView)
+TEST_F(MainFrameViewsTest, SoftKeyMenuIsFilledByEachView)
 {
     CRegistry().SetInt(kSettingsRoot, kSettingsKey, SettingName::kUseSoftKey, 1);
     CMainFrame& frame = Start();
     QMenu* left = frame.MenuBar()->Popup(SoftKeyBar::Key::Left);
-    EXPECT_FALSE(FindCommand(*left, ID_VIEW_MONTH_WEATHER)->isEnabled());
+    EXPECT_TRUE(FindCommand(*left, ID_VIEW_MONTH_WEATHER)->isEnabled());
     EXPECT_TRUE(FindCommand(*left, ID_VIEW_MONTH_LUNAR)->isEnabled());
     frame.OnCommand(ID_VIEW_MONTH_LUNAR);
     QMenu* right = frame.MenuBar()->Popup(SoftKeyBar::Key::Right);
     EXPECT_EQ(CommandIdsOf(*right), CommandIdsOf(MonthLunarViewSoftKeyMenu()));
+    frame.OnCommand(ID_VIEW_MONTH_WEATHER);
+    EXPECT_EQ(CommandIdsOf(*right), CommandIdsOf(MonthWeatherViewSoftKeyMenu()));
     frame.OnCommand(ID_VIEW_ANNIVERSARIES);
     EXPECT_EQ(CommandIdsOf(*right), CommandIdsOf(AnniversaryViewSoftKeyMenu()));
 }
@@ -109,8 +111,8 @@ TEST_F(MainFrameViewsTest, LandscapeCaptionFollowsTheActiveView)
     CMainFrame& frame = Start({640, 480});
     const QString week = frame.windowTitle();
     EXPECT_NE(week, LoadString(IDS_PRODUCT_NAME));
-    frame.OnCommand(ID_VIEW_MONTH_WEATHER);  // not there: the week's title stays
-    EXPECT_EQ(frame.windowTitle(), week);
+    frame.OnCommand(ID_VIEW_MONTH_WEATHER);
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("2026/12"));
     frame.OnCommand(ID_VIEW_MONTH_LUNAR);
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("2026/12"));
     Key(Qt::Key_S);

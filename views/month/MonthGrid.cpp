@@ -73,6 +73,12 @@ int MonthCellAt(const MonthCells& cells, QPoint point) {
     return -1;
 }
 
+int MonthCellOf(const MonthCells& cells, const SolarDate& date) {
+    for (int i = 0; i < kMonthGridCells; ++i)
+        if (cells[static_cast<size_t>(i)].date == date) return i;
+    return -1;
+}
+
 QString LunarLabel(const LunarDate& lunar, bool longForm) {
     const QString marker = lunar.isLeapMonth ? QStringLiteral("-") : QString();
     if (longForm) return QStringLiteral("L%1%2/%3").arg(marker).arg(lunar.month).arg(lunar.day);

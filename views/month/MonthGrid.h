@@ -57,6 +57,8 @@ MonthGeometry ComputeMonthGeometry(QSize view, ScreenDpi dpi);
 void LayOutMonthCells(MonthCells& cells, const QRect& grid);
 // The cell whose rectangle holds the point, first in cell order; -1 for none.
 int MonthCellAt(const MonthCells& cells, QPoint point);
+// The cell of that date; -1 when the grid does not show it.
+int MonthCellOf(const MonthCells& cells, const SolarDate& date);
 
 // "L" + leap marker "-" + month "/" day (long form) or + day (short form).
 QString LunarLabel(const LunarDate& lunar, bool longForm);
