@@ -20,6 +20,14 @@ enum StringId : int {
     IDS_TODAY_HIGH_IMPORTANCE = 103,
     IDS_TODAY_LOW_IMPORTANCE = 104,
     IDS_TODAY_NO_TASKS = 105,
+    // The Today screen (dayvane-today).
+    IDS_TODAY_ITEM_REFUSED = 110,        // %s: the item, %s: why
+    IDS_TODAY_PATH_NOT_ABSOLUTE = 111,
+    IDS_TODAY_PATH_MISSING = 112,
+    IDS_TODAY_PATH_WRITABLE = 113,
+    IDS_TODAY_NOT_A_PLUGIN = 114,        // %s: the loader's message
+    IDS_TODAY_EXPORT_MISSING = 115,      // %s: the export
+    IDS_TODAY_ITEM_NOT_CREATED = 116,
     IDS_PRODUCT_NAME = 128,              // caption of every message box
     IDS_POOM_INIT_FAILED = 130,
     IDS_APPT_TITLE_MISSING = 139,
