@@ -67,6 +67,7 @@ TEST_F(TodayCalendarTest, TimedAllDayAndEndedAppointments)
     store.AddAppointment("Breakfast", sunday, 7 * 60, 8 * 60);  // ended an hour ago
     store.AddAllDay("Fair", sunday, 1, "Hall");
     store.AddAllDay("Trip", AddDays(sunday, -2), 4);             // still running
+    store.AddAllDay("Yesterday", AddDays(sunday, -1), 1);        // over at midnight
     EXPECT_EQ(Lines(Load(ClockAt(sunday, 9))),
               (Strings{"<< Trip", "Fair, Hall", "내일(월):Review | 오전9:00-오전10:30, Room 2"}));
 }

@@ -65,8 +65,12 @@ void AddAppointments(TodayEntries& entries, const TodayClock& clock, int32_t per
         const PoomAppointment* appointment = item->AsAppointment();
         if (!appointment) continue;
         // Occurrences that have ended are passed over before the series is
-        // remembered, so that a series still shows its next occurrence.
-        if (!appointment->AllDayEvent() && OleToSeconds(appointment->End()) <= OleToSeconds(now)) continue;
+        // remembered, so that a series still shows its next occurrence. An
+        // all-day event ends at the midnight after its last day, which the
+        // search still matches on the next day: that is over too.
+        if (appointment->AllDayEvent() ? OleToSeconds(appointment->End()) <= OleToSeconds(*start)
+                                       : OleToSeconds(appointment->End()) <= OleToSeconds(now))
+            continue;
         // A series whose occurrences follow each other is listed once, with the earliest.
         if (appointment->Oid() == previous) continue;
         previous = appointment->Oid();
