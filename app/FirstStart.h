@@ -17,7 +17,8 @@ struct DevicePreparation {
 DevicePreparation EnsureDevice();
 
 // The first start's installation (after the single-instance lock is held):
-// the holiday file, the empty store and, last, the launcher link. Returns what went
+// the holiday file, the empty store, the Today items' registration and, last,
+// the launcher link. Returns what went
 // wrong, empty on success; start-up goes on either way and reports a missing
 // piece when it opens it.
 std::string InstallFirstStart(const std::filesystem::path& executable);

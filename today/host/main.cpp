@@ -61,7 +61,7 @@ int main(int argc, char** argv)
     if (!error.empty()) return Fail(QString::fromStdString(error));
     ShareWithItems(DeviceDirectory(), parser.value(date));
     // First start on this device: register the two items beside this program.
-    if (ReadTodayItems().empty()) RegisterTodayItems(TodayItemLibraryFolder(argv[0]), ProgramFolder());
+    if (ReadTodayItems().empty()) RegisterTodayItems(TodayItemLibraryFolder(QCoreApplication::applicationFilePath().toStdString()), ProgramFolder());
 
     CTodayScreenWnd screen(density, density);
     screen.resize(width, height);
