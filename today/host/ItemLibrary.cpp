@@ -44,7 +44,9 @@ bool ItemLibrary::Load(const std::string& path)
     Unload();
     m_error = UnsafeLibraryReason(path);
     if (!m_error.empty()) return false;
-    m_handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // The code stays mapped after dlclose: objects an item made (a queued
+    // event, a thread finishing) may outlive its window by a moment.
+    m_handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (m_handle == nullptr) {
         const char* why = dlerror();
         m_error = WithArgument(IDS_TODAY_NOT_A_PLUGIN, why ? why : "");

@@ -1,5 +1,6 @@
 #include "today/host/TodayScreenWnd.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QPainter>
@@ -37,8 +38,10 @@ CTodayScreenWnd::CTodayScreenWnd(int dpiX, int dpiY, QWidget* parent) : QWidget(
 
 CTodayScreenWnd::~CTodayScreenWnd()
 {
-    // Items go before their libraries.
+    // Items go before their libraries, and so do the messages they posted
+    // here: those events were made by a library's code.
     for (LoadedItem& item : m_items) delete item.record.hwndCustom;
+    QCoreApplication::removePostedEvents(this);
     m_items.clear();
 }
 
