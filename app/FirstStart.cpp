@@ -7,6 +7,7 @@
 #include "calendar/FileIo.h"
 #include "platform/device/DeviceDirectory.h"
 #include "platform/store/PoomApplication.h"
+#include "today/listing/TodayRegistration.h"
 
 DevicePreparation EnsureDevice()
 {
@@ -59,7 +60,11 @@ std::string InstallFirstStart(const std::filesystem::path& executable)
     else
         note(store.LastError());
 
-    if (!executable.empty())
+    if (!executable.empty()) {
+        // The Today screen shows the items registered here.
+        if (!RegisterTodayItems(TodayItemLibraryFolder(executable), ProgramFolder()))
+            note("Cannot register the Today items");
         note(LinkLauncher(executable));
+    }
     return problems;
 }

@@ -21,7 +21,8 @@ DevicePreparation EnsureDevice();
 std::string InstallWeatherPictures();
 
 // The first start's installation (after the single-instance lock is held):
-// the holiday file, the weather pictures, the empty store and, last, the launcher link. Returns what went
+// the holiday file, the weather pictures, the empty store, the Today items'
+// registration and, last, the launcher link. Returns what went
 // wrong, empty on success; start-up goes on either way and reports a missing
 // piece when it opens it.
 std::string InstallFirstStart(const std::filesystem::path& executable);

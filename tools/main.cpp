@@ -19,6 +19,8 @@ const char kUsage[] =
     "  solar YYYY-MM-DD [--leap]         음력 -> 양력\n"
     "  anniv list | on DATE [--days N] | holidays YYYY | add | edit INDEX | rm INDEX\n"
     "  reg get|set|del|list ...          레지스트리 값\n"
+    "  agenda [--days N] [--count N]     오늘 화면의 일정 목록 (한 줄에 하나, 두 번째 줄은 탭 뒤)\n"
+    "  todo [--count N]                  오늘 화면의 작업 목록\n"
     "  add appt|task ..., list, tasks, show, delete, complete, skip\n"
     "  import FILE.ics, export FILE.ics, watch [--db appointments|tasks]\n"
     "  weather [--refresh]               저장된 날씨 예보 (--refresh: 먼저 새로 받기)\n"
@@ -32,6 +34,7 @@ int Dispatch(const CommandArgs& args)
     if (command == "anniv") return RunAnniversaryCommand(args, std::cout);
     if (command == "reg") return RunRegistryCommand(args, std::cout);
     if (command == "weather") return RunWeatherCommand(args, std::cout);
+    if (command == "agenda" || command == "todo") return RunTodayCommand(args, std::cout);
     if (command == "help" || command == "--help") {
         std::cout << kUsage;
         return 0;

@@ -6,34 +6,11 @@
 
 #include "pim/session/ItemDates.h"
 #include "pim/session/NotesTest.h"
+#include "pim/session/RecordBuffer.h"
+#include "pim/session/TaskScan.h"
 #include "platform/store/OleTime.h"
 
 namespace {
-
-// A property buffer of the database, freed however the read ends.
-struct RecordBuffer {
-    uint8_t* data = nullptr;
-    uint32_t size = 0;
-    ~RecordBuffer() { std::free(data); }
-    const CEPROPVAL& operator[](size_t i) const { return reinterpret_cast<const CEPROPVAL*>(data)[i]; }
-};
-
-// Reads the current record's properties; 0 at the end of the database.
-CEOID ReadRecord(CEDBHANDLE db, const CEPROPID* ids, uint16_t count, RecordBuffer& buffer)
-{
-    uint16_t read = count;
-    const CEOID record = CeReadRecordPropsEx(db, CEDB_ALLOWREALLOC, &read, ids, &buffer.data, &buffer.size);
-    return record != 0 && read == count ? record : 0;
-}
-
-double DateOf(const CEPROPVAL& value)
-{
-    double date = kNoDate;
-    if (value.wFlags & (CEDB_PROPNOTFOUND | CEDB_PROPDELETE)) return kNoDate;
-    return FileTimeToOle(value.val.filetime, date) ? date : kNoDate;
-}
-
-bool IsSet(const CEPROPVAL& value) { return !(value.wFlags & (CEDB_PROPNOTFOUND | CEDB_PROPDELETE)); }
 
 bool TaskShown(const TaskRecord& task, double weekStart, double weekEnd, const WeekTaskOptions& options)
 {
@@ -157,29 +134,7 @@ std::vector<TaskRecord> PimSession::ReadWeekTasks(TimeValue weekStart, TimeValue
     if (options.hideAllTask || m_taskDb == kInvalidDbHandle) return tasks;
     const double start = OleFromTime(weekStart);
     const double end = OleFromTime(weekEnd);
-    static const CEPROPID kDates[] = {PROPID_RECORD_ID, PROPID_TASK_START, PROPID_TASK_DUE, PROPID_TASK_COMPLETED};
-    static const CEPROPID kDetails[] = {PROPID_TASK_SUBJECT, PROPID_TASK_RECURRING, PROPID_TASK_REMINDER,
-                                        PROPID_TASK_IMPORTANCE, PROPID_NOTES};
-    RecordBuffer buffer;
-    CeSeekDatabaseEx(m_taskDb, CEDB_SEEK_BEGINNING, 0);
-    // First pass per record: the dates; only shown tasks are read again.
-    while (CEOID record = ReadRecord(m_taskDb, kDates, 4, buffer)) {
-        TaskRecord task;
-        task.oid = OidFromTaskRecord(buffer[0].val.ulVal);
-        task.startDate = DateOf(buffer[1]);
-        task.dueDate = DateOf(buffer[2]);
-        task.completedDate = DateOf(buffer[3]);
-        task.complete = task.completedDate != kNoDate;
-        if (!TaskShown(task, start, end, options)) continue;
-        if (CeSeekDatabaseEx(m_taskDb, CEDB_SEEK_CURRENT, uint32_t(-1)) != record) break;
-        if (!ReadRecord(m_taskDb, kDetails, 5, buffer)) break;
-        if (IsSet(buffer[0]) && buffer[0].val.lpsz) task.subject = buffer[0].val.lpsz;
-        task.recurring = IsSet(buffer[1]) && buffer[1].val.boolVal == 1;
-        task.reminder = IsSet(buffer[2]) && buffer[2].val.boolVal == 1;
-        task.importance = IsSet(buffer[3]) ? int32_t(buffer[3].val.ulVal) : olImportanceNormal;
-        task.hasNotes = NotesPropertyHasContent(buffer[4]);
-        tasks.push_back(std::move(task));
-    }
+    tasks = ScanTaskDatabase(m_taskDb, [&](const TaskRecord& task) { return TaskShown(task, start, end, options); });
     // The same order as inserting each task before the first it goes before:
     // ties keep database order.
     std::stable_sort(tasks.begin(), tasks.end(), TaskGoesBefore);

@@ -53,6 +53,8 @@ public:
     void FreeNotification(CENOTIFICATION* notification);
 
     PoomApplication* OutlookApp() { return m_outlookApp.get(); }
+    // The open "Tasks Database", for scans of its own; kInvalidDbHandle before OpenPimDatabases.
+    CEDBHANDLE TaskDatabase() const { return m_taskDb; }
     const std::filesystem::path& StoreFile() const { return m_storeFile; }
     const std::string& LastError() const { return m_error; }
 

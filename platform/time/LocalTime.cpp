@@ -1,6 +1,9 @@
 // Universal to local time through the zone record, and the local clock.
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <mutex>
+#include <string>
 #include <string_view>
 
 #include "platform/time/Gregorian.h"
@@ -52,13 +55,34 @@ FILETIME FileTimeFromUnix(int64_t seconds, int64_t ticks)
     return {static_cast<uint32_t>(value), static_cast<uint32_t>(value >> 32)};
 }
 
-// DAYVANE_NOW=YYYY-MM-DDTHH:MM:SS fixes the local clock for tests and demos.
+// Milliseconds since this process first read the running clock `value`; a
+// new value starts again from 0.
+int64_t RunningMilliseconds(std::string_view value)
+{
+    static std::mutex mutex;
+    static std::string anchorValue;
+    static std::chrono::steady_clock::time_point anchor;
+    const std::lock_guard lock(mutex);
+    const auto now = std::chrono::steady_clock::now();
+    if (value != anchorValue) {
+        anchorValue = value;
+        anchor = now;
+    }
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now - anchor).count();
+}
+
+// DAYVANE_NOW=YYYY-MM-DDTHH:MM:SS fixes the local clock for tests and demos;
+// with a trailing "~" the clock starts there and runs on, so that a test can
+// let midnight pass.
 bool ClockOverride(SYSTEMTIME& st)
 {
     const char* text = std::getenv("DAYVANE_NOW");
     if (text == nullptr)
         return false;
-    const std::string_view value(text);
+    std::string_view value(text);
+    const bool running = !value.empty() && value.back() == '~';
+    if (running)
+        value.remove_suffix(1);
     constexpr std::string_view kPattern = "dddd-dd-ddTdd:dd:dd";
     if (value.size() != kPattern.size())
         return false;
@@ -83,6 +107,11 @@ bool ClockOverride(SYSTEMTIME& st)
     FILETIME ft;
     if (!SystemTimeToFileTime(parsed, ft))  // 30 February and the like
         return false;
+    if (running) {
+        const uint64_t ticks = ((static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime) +
+                               static_cast<uint64_t>(RunningMilliseconds(text)) * 10'000;
+        ft = {static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32)};
+    }
     return FileTimeToSystemTime(ft, st);  // fills in the weekday
 }
 

@@ -60,5 +60,6 @@ bool SystemTimeToTzSpecificLocalTime(const TIME_ZONE_INFORMATION* tzi, const SYS
                                      SYSTEMTIME& local);
 
 // Local wall-clock time; DAYVANE_NOW=YYYY-MM-DDTHH:MM:SS overrides the clock
-// (a malformed value is ignored).
+// (a malformed value is ignored). With a trailing "~" the clock starts at that
+// instant when the process first reads it and runs on from there.
 void GetLocalTime(SYSTEMTIME& st);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <ctime>
+#include <thread>
 
 #include "platform/time/PosixTzRule.h"
 #include "tests/platform/time/TimeTestUtil.h"
@@ -33,10 +35,23 @@ TEST(LocalTime, ClockOverride)
         GetLocalTime(st);
         EXPECT_EQ(Text(st) + std::to_string(st.wMilliseconds), "2009-03-17 08:30:05 w20");
     }
+    {
+        // A running clock: midnight passes within the test.
+        ScopedEnv now("DAYVANE_NOW", "2026-12-23T23:59:59~");
+        GetLocalTime(st);
+        EXPECT_TRUE(st.wDay == 23 || (st.wDay == 24 && st.wHour == 0)) << Text(st);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (st.wDay == 23 && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::yield();
+            GetLocalTime(st);
+        }
+        EXPECT_EQ(Text(st).substr(0, 16), "2026-12-24 00:00") << Text(st);
+        EXPECT_EQ(st.wDayOfWeek, 4);
+    }
     ScopedEnv tz("TZ", "UTC0");
     const std::time_t now = std::time(nullptr);
     for (const char* malformed : {"2009-02-30T08:30:05", "2009-03-17 08:30:05", "2009-03-17T24:00:00",
-                                  "2009-3-17T08:30:05", "2009-03-17T08:30:05Z", ""}) {
+                                  "2009-3-17T08:30:05", "2009-03-17T08:30:05Z", "2009-03-17T08:30:05~~", "~", ""}) {
         ScopedEnv override("DAYVANE_NOW", malformed);
         GetLocalTime(st);
         EXPECT_NEAR(st.wYear, 1970 + now / 31556952, 1) << malformed;  // the real clock

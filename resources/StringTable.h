@@ -1,0 +1,104 @@
+// The string table itself, without a window system: every text shown to the
+// user, by id, as UTF-8. The Today items and the command-line tool read it
+// here; the application through resources/Strings.h.
+#pragma once
+
+#include <vector>
+
+enum StringId : int {
+    // The Today items' own resources: window classes 1 and 101 and their texts.
+    IDS_TODAY_CALENDAR_CLASS = 1,
+    IDS_TODAY_MORNING = 2,               // before noon, in front of a time
+    IDS_TODAY_AFTERNOON = 3,
+    IDS_TODAY_RUNNING_PREFIX = 4,        // an entry going on since an earlier day
+    IDS_TODAY_TOMORROW_PREFIX = 5,       // %s: weekday
+    IDS_TODAY_DAYS_AHEAD_PREFIX = 6,     // %d: days, %s: weekday
+    IDS_TODAY_NO_APPOINTMENTS = 7,
+    IDS_TODAY_SUNDAY = 10,               // ... to IDS_TODAY_SUNDAY + 6, Saturday
+    IDS_TODAY_TASK_CLASS = 101,
+    IDS_TODAY_DAYS_LATE_PREFIX = 102,    // %d: days
+    IDS_TODAY_HIGH_IMPORTANCE = 103,
+    IDS_TODAY_LOW_IMPORTANCE = 104,
+    IDS_TODAY_NO_TASKS = 105,
+    // The Today screen (dayvane-today).
+    IDS_TODAY_ITEM_REFUSED = 110,        // %s: the item, %s: why
+    IDS_TODAY_PATH_NOT_ABSOLUTE = 111,
+    IDS_TODAY_PATH_MISSING = 112,
+    IDS_TODAY_PATH_WRITABLE = 113,
+    IDS_TODAY_NOT_A_PLUGIN = 114,        // %s: the loader's message
+    IDS_TODAY_EXPORT_MISSING = 115,      // %s: the export
+    IDS_TODAY_ITEM_NOT_CREATED = 116,
+    IDS_PRODUCT_NAME = 128,              // caption of every message box
+    IDS_POOM_INIT_FAILED = 130,
+    IDS_APPT_TITLE_MISSING = 139,
+    IDS_DELETE_ITEM = 140,               // %s: the item's title
+    IDS_DELETE_RECURRING = 141,          // %s: the item's title
+    IDS_EDIT_RECURRING = 143,
+    IDS_TASK_TITLE_MISSING = 151,
+    IDS_ABOUT_TITLE = 159,
+    IDS_OPTIONS_TITLE = 160,
+    IDS_CLEAR_NOTES = 163,
+    IDS_RECURRENCE_TITLE = 164,
+    IDS_RECURRENCE_PATTERN_TITLE = 165,
+    IDS_RECURRENCE_DAILY_TITLE = 166,
+    IDS_RECURRENCE_WEEKLY_TITLE = 167,
+    IDS_RECURRENCE_MONTHLY_TITLE = 168,
+    IDS_RECURRENCE_YEARLY_TITLE = 169,
+    IDS_RECURRENCE_RANGE_TITLE = 170,
+    IDS_REMINDER_APPT_TITLE = 171,
+    IDS_REMINDER_TASK_TITLE = 172,
+    IDS_TIME_RANGE_TITLE = 173,
+    IDS_END_NOT_AFTER_START = 174,
+    IDS_RECURRING_NO_COPY = 175,
+    IDS_WEATHER_NEEDS_INTERNET = 178,
+    IDS_KEY_MENU = 302,
+    IDS_KEY_OK = 303,
+    IDS_KEY_SAVE = 305,
+    IDS_KEY_CANCEL = 306,
+    IDS_KEY_PREVIOUS = 308,
+    IDS_KEY_NEXT = 309,
+    IDS_KEY_FINISH = 310,
+    // Start-up and validation messages that have no number of their own.
+    IDS_ANNIVERSARY_FILE_FAILED = 401,
+    IDS_PIM_DATABASE_FAILED = 402,
+    IDS_INVALID_DATE = 403,
+    IDS_LUNAR_DATE_INVALID = 404,
+    IDS_ANNIVERSARY_DATE_INVALID = 405,
+    IDS_ANNIVERSARY_SAVE_FAILED = 406,   // %s: why
+    IDS_HOLIDAY_NOT_EDITABLE = 407,      // a computed substitute holiday was selected
+    // The program's command line.
+    IDS_APP_USAGE = 410,
+    IDS_APP_UNKNOWN_OPTION = 411,     // %s: the option
+    IDS_APP_OPTION_NEEDS_VALUE = 412, // %s: the option
+    IDS_APP_BAD_OPTION_VALUE = 413,   // %s: the option, %s: the value
+    IDS_APP_NO_DISPLAY = 414,
+    // Dialog titles and the texts of their controls.
+    IDS_COLOR_PICKER_TITLE = 420,
+    IDS_ANNIVERSARY_TITLE = 421,
+    IDS_DATE_PICKER_TITLE = 422,
+    IDS_LABEL_TITLE = 430,
+    IDS_LABEL_ANNIVERSARY_DATE = 431,
+    IDS_CHECK_DAY_BEFORE = 432,
+    IDS_CHECK_DAY_AFTER = 433,
+    IDS_CHECK_NO_YEAR_DATE = 434,
+    IDS_CHECK_BIRTHDAY = 435,
+    IDS_CHECK_LUNAR = 436,
+    IDS_CHECK_LEAP_MONTH = 437,
+    IDS_CHECK_NO_YEAR_MONTH = 438,
+    IDS_ORDINAL_FIRST = 440,             // then second, third, fourth, last
+    IDS_WEEKDAY_SUNDAY = 450,            // then Monday .. Saturday
+    IDS_LABEL_START_TIME = 460,
+    IDS_LABEL_END_TIME = 461,
+    // The anniversary list's date and days columns, and commands not built yet.
+    IDS_LUNAR_DATE_PREFIX = 470,
+    IDS_DAYS_LEFT_TODAY = 471,
+    IDS_DAYS_LEFT_TOMORROW = 472,
+    IDS_COMMAND_UNAVAILABLE = 473,
+    IDS_WEATHER_CREDIT = 480,            // the forecast service's attribution
+};
+
+// The text of the id, or an empty string when the table has no such id.
+const char* StringText(int id);
+
+// Every id of the table, ascending.
+std::vector<int> StringIds();
