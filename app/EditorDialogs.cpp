@@ -32,7 +32,6 @@ bool EditorDialogs::PickDate(QWidget* owner, TimeValue& date)
 {
     CCalendarDlg picker(owner, m_settings);
     picker.SetSelectedDate(date);
-    picker.SetHolidayPredicate(m_isHoliday);
     if (picker.exec() != kDialogResultSaved)
         return false;
     date = picker.GetSelectedDate();

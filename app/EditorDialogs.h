@@ -12,7 +12,6 @@ public:
     explicit EditorDialogs(const Settings& settings) : m_settings(settings) {}
 
     // Public holidays for the date picker's day numbers.
-    void SetHolidayPredicate(HolidayPredicate isHoliday) { m_isHoliday = std::move(isHoliday); }
 
     int EditAnniversaryByDate(QWidget* owner, const AnniversaryEdit& edit) override;
     int EditAnniversaryByDay(QWidget* owner, const AnniversaryEdit& edit) override;
@@ -20,5 +19,4 @@ public:
 
 private:
     const Settings& m_settings;
-    HolidayPredicate m_isHoliday;
 };

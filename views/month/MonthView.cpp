@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "calendar/PublicHolidays.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
 #include "views/HeaderBand.h"
@@ -39,11 +40,6 @@ void CMonthView::PrepareCommandSurface(const MenuDesc& softKeyMenu, bool weather
         ReplaceMenu(*popup, softKeyMenu);
     else
         m_host.ShowItemButtons(false, weatherRefresh);
-}
-
-void CMonthView::SetHolidayPredicate(HolidayPredicate isHoliday) {
-    m_isHoliday = std::move(isHoliday);
-    update();
 }
 
 SolarDate CMonthView::CurrentDay() const { return DateOfTime(m_host.GetCurrentDate()); }
@@ -200,7 +196,7 @@ void CMonthView::PaintCell(QPainter& dc, int index, const SolarDate& selected,
     // Texts stay inside the cell, however small the screen.
     dc.save();
     dc.setClipRect(cell.Rect());
-    const bool holiday = m_isHoliday && m_isHoliday(cell.date);
+    const bool holiday = GetSettings().m_ShowHolidays != 0 && IsPublicHoliday(cell.date);
     DrawTextWith(dc, m_dayFont, cell.left + S(2, Axis::X), cell.top + S(3, Axis::Y),
                  QString::number(cell.date.day), DayNumberColour(cell.date, holiday));
     PaintCellContent(dc, index, cell, background, cell.date == today, cell.date == selected);

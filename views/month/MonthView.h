@@ -12,17 +12,11 @@
 #include "views/ViewEx.h"
 #include "views/month/MonthGrid.h"
 
-// True for a day whose number is drawn in the Sunday colour (a public holiday).
-using HolidayPredicate = std::function<bool(const SolarDate&)>;
-
 class CMonthView : public CViewEx {
     Q_OBJECT
 public:
-
     // Fills the dates and lays the cells out again; repaints when `repaint` is 1.
     void RefreshMonthView(int repaint);
-    // None (the default) marks no holidays.
-    void SetHolidayPredicate(HolidayPredicate isHoliday);
 
     const MonthCells& Cells() const { return m_cells; }
     const MonthGeometry& Geometry() const { return m_geometry; }
@@ -80,6 +74,5 @@ private:
     int m_shownMonth = 0;
     int m_shownYear = 0;
     QFont m_dayFont;
-    HolidayPredicate m_isHoliday;
     QImage m_offscreen;
 };

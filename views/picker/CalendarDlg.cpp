@@ -28,6 +28,7 @@ CCalendarDlg::CCalendarDlg(QWidget* owner, const Settings& settings)
     SetOkCancelCommands(*this, settings.m_UseSoftKey != 0);
     m_state.today = DateOf(Now());
     m_state.selected = m_state.today;
+    m_state.showHolidays = settings.m_ShowHolidays != 0;
     Client()->installEventFilter(this);
     Client()->setFocusPolicy(Qt::StrongFocus);
     Client()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -44,12 +45,6 @@ TimeValue CCalendarDlg::GetSelectedDate() const
 void CCalendarDlg::SetToday(const SolarDate& today)
 {
     m_state.today = today;
-    Client()->update();
-}
-
-void CCalendarDlg::SetHolidayPredicate(HolidayPredicate isHoliday)
-{
-    m_state.isHoliday = std::move(isHoliday);
     Client()->update();
 }
 

@@ -19,8 +19,6 @@ public:
     TimeValue GetSelectedDate() const;
     const SolarDate& Selected() const { return m_state.selected; }
     void SetToday(const SolarDate& today);
-    // Public holidays drawn in the Sunday colour.
-    void SetHolidayPredicate(HolidayPredicate isHoliday);
 
     PickerLayout Layout() const;
 

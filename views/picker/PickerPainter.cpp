@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "calendar/PublicHolidays.h"
 #include "platform/shell/ColorRef.h"
 
 namespace {
@@ -77,7 +78,7 @@ void PickerPainter::PaintMonth(QPainter& painter, const PickerState& state, int 
         const bool today = date == state.today;
         const int weekday = WeekdayOf(date);
         ColorRef colour = 0;
-        if (weekday == 1 || (state.isHoliday && state.isHoliday(date)))
+        if (weekday == 1 || (state.showHolidays && IsPublicHoliday(date)))
             colour = kSundayColor;
         else if (weekday == 7)
             colour = kSaturdayColor;

@@ -5,19 +5,15 @@
 
 #include <QFont>
 
-#include <functional>
-
 #include "calendar/CivilDate.h"
 #include "views/picker/PickerLayout.h"
 
 class QPainter;
 
-using HolidayPredicate = std::function<bool(const SolarDate&)>;
-
 struct PickerState {
     SolarDate selected;
     SolarDate today;
-    HolidayPredicate isHoliday;  // drawn in the Sunday colour; may be empty
+    bool showHolidays = false;  // public and substitute holidays in the Sunday colour
 };
 
 class PickerPainter {

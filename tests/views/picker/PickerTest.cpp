@@ -72,7 +72,7 @@ TEST(PickerPainter, DrawsTheSelectedMonthBandAndHolidaysInRed)
     const PickerLayout layout = MakePickerLayout(QSize(240, 268), 96, true);
     QImage image(240, 268, QImage::Format_RGB32);
     PickerState state{SolarDate{2009, 8, 12}, SolarDate{2009, 8, 14}, {}};
-    state.isHoliday = [](const SolarDate& d) { return d.month == 8 && d.day == 15; };
+    state.showHolidays = true;  // 15 August, Liberation Day
     {
         QPainter painter(&image);
         PickerPainter(layout).PaintAll(painter, state);
