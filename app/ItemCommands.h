@@ -53,6 +53,9 @@ public:
     // Recurring items are refused with a message.
     ViewUpdate Paste(CEOID oid, int32_t kind, bool cut, TimeValue targetDay);
 
+    // True, after saying so, for a computed holiday's entry.
+    bool RefusedAsComputedHoliday(const FrameSelection& selection) const;
+
 private:
     ViewUpdate EditAppointment(const FrameSelection& selection);
     ViewUpdate EditTask(const FrameSelection& selection);
@@ -69,8 +72,6 @@ private:
     bool StoreEditedAnniversary(int index, const Anniversary& record, std::string* error);
     ViewUpdate DeleteStoreItem(const FrameSelection& selection);
     ViewUpdate DeleteAnniversary(const FrameSelection& selection);
-    // True, after saying so, for a computed holiday's entry.
-    bool RefusedAsComputedHoliday(const FrameSelection& selection) const;
     ViewUpdate PasteAppointment(CEOID oid, bool cut, TimeValue targetDay);
     ViewUpdate PasteTask(CEOID oid, bool cut, TimeValue targetDay);
 

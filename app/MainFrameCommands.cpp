@@ -185,6 +185,8 @@ void CMainFrame::CutOrCopy(bool cut)
     if (IsMonthView(viewKind))
         return;
     const FrameSelection selection = ActiveSelection();
+    if (Items().RefusedAsComputedHoliday(selection))
+        return;
     if (selection.HasItem()) {
         clipOid = static_cast<int32_t>(selection.oid);
         clipType = viewKind == kViewKindAnniversaries ? kSelectionAnniversary : selection.kind;

@@ -1,8 +1,11 @@
 #include "calendar/AnniversaryOccurrence.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 #include <utility>
+
+#include "calendar/PublicHolidays.h"
 
 namespace {
 
@@ -128,4 +131,19 @@ std::vector<AnniversaryOccurrence> RankAnniversaries(const AnniversaryList& list
         }
     }
     return rows;
+}
+
+void AddNextSubstituteHoliday(std::vector<AnniversaryOccurrence>& rows, const SolarDate& today) {
+    const std::optional<SolarDate> next = NextSubstituteHoliday(today);
+    if (!next) return;
+    AnniversaryOccurrence row;
+    row.name = kSubstituteHolidayName;
+    row.color = kHolidayColor;
+    row.civilDate = *next;
+    row.daysUntil = static_cast<int32_t>(DateToDayNumber(*next) - DateToDayNumber(today));
+    row.date = TimeFromFields(next->year, next->month, next->day, 0, 0, 0);
+    const auto after = std::find_if(rows.begin(), rows.end(), [&](const AnniversaryOccurrence& ranked) {
+        return ranked.daysUntil < 0 || ranked.daysUntil > row.daysUntil;
+    });
+    rows.insert(after, std::move(row));
 }

@@ -44,3 +44,7 @@ struct AnniversaryOccurrence {
 // without a next date come last, in list order.
 std::vector<AnniversaryOccurrence> RankAnniversaries(const AnniversaryList& list,
                                                      const SolarDate& today);
+
+// Puts the next substitute holiday (within a year of `today`) among ranked
+// rows, after the records of its day. It is computed, not a record: index -1.
+void AddNextSubstituteHoliday(std::vector<AnniversaryOccurrence>& rows, const SolarDate& today);

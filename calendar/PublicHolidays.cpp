@@ -191,3 +191,15 @@ bool IsSubstituteHoliday(const SolarDate& date) {
     }
     return false;
 }
+
+std::optional<SolarDate> NextSubstituteHoliday(const SolarDate& from)
+{
+    const uint32_t first = DateToDayNumber(from);
+    for (int32_t year = from.year; year <= from.year + 1; ++year) {
+        for (const PublicHoliday& holiday : PublicHolidaysOfYear(year)) {
+            const uint32_t day = DateToDayNumber(holiday.date);
+            if (holiday.substitute && day >= first && day - first <= 366) return holiday.date;
+        }
+    }
+    return std::nullopt;
+}

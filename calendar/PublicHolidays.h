@@ -18,6 +18,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "calendar/CivilDate.h"
@@ -40,3 +41,6 @@ std::vector<PublicHoliday> PublicHolidaysOfYear(int32_t year);
 // Whether the civil date is a public holiday or a substitute holiday.
 bool IsPublicHoliday(const SolarDate& date);
 bool IsSubstituteHoliday(const SolarDate& date);
+// The first substitute holiday on or after `from` within a year; none when
+// there is none that soon.
+std::optional<SolarDate> NextSubstituteHoliday(const SolarDate& from);

@@ -132,6 +132,8 @@ TEST_F(MainFrameViewsTest, LandscapeCaptionFollowsTheActiveView)
 
 TEST_F(MainFrameViewsTest, DeletingTheSelectedAnniversaryAsksThenSaves)
 {
+    // Records only: no computed holiday row among them.
+    CRegistry().SetInt(kSettingsRoot, kSettingsKey, SettingName::kShowHolidays, 0);
     CMainFrame& frame = Start();
     frame.OnCommand(ID_VIEW_ANNIVERSARIES);
     CAnniversaryView* view = frame.AnniversaryView();
@@ -188,4 +190,33 @@ TEST_F(MainFrameViewsTest, ClipboardKindThreeAndEditOnAnAnniversary)
     EXPECT_EQ(dialogs.anniversaries[0].index, selected.index);
     EXPECT_TRUE(dialogs.appointments.empty());
     EXPECT_TRUE(MessageBoxScript::Shown().empty());
+}
+
+// 2027-02-09, Seollal's substitute, is the next one after 9 December 2026: a
+// row of the list that no command may change.
+TEST_F(MainFrameViewsTest, TheComingSubstituteHolidayIsListedButNotChangeable)
+{
+    CMainFrame& frame = Start();
+    frame.OnCommand(ID_VIEW_ANNIVERSARIES);
+    CAnniversaryView* view = frame.AnniversaryView();
+    ASSERT_NE(view, nullptr);
+    int holidayRow = -1;
+    for (int i = 0; i < view->List().Count(); ++i) {
+        if (view->List().Row(i).index < 0)
+            holidayRow = i;
+    }
+    ASSERT_GE(holidayRow, 0);
+    EXPECT_EQ(view->List().Row(holidayRow).name, "대체공휴일");
+    EXPECT_EQ(view->List().Row(holidayRow).civilDate, (SolarDate{2027, 2, 9}));
+    view->List().SetSelectedIndex(holidayRow);
+    const std::string file = ReadWholeFile(ProgramFolder() / "anniversary.dat");
+
+    for (int command : {ID_DELETE_ITEM, ID_EDIT_ITEM, ID_EDIT_CUT, ID_EDIT_COPY}) {
+        MessageBoxScript::Begin();
+        frame.OnCommand(command);
+        ASSERT_EQ(MessageBoxScript::Shown().size(), 1u) << command;
+        EXPECT_EQ(LastMessage(), LoadString(IDS_HOLIDAY_NOT_EDITABLE));
+    }
+    EXPECT_EQ(frame.ClipOid(), -1);
+    EXPECT_EQ(ReadWholeFile(ProgramFolder() / "anniversary.dat"), file);
 }

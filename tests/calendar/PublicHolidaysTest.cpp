@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/AnniversaryDayEntries.h"
+#include "calendar/AnniversaryOccurrence.h"
 
 namespace {
 
@@ -123,3 +124,34 @@ TEST(PublicHolidays, SubstitutesShowAmongTheDaysEntriesUnlessTurnedOff) {
 }
 
 }  // namespace
+
+// The anniversary list shows the coming substitute holiday among the records,
+// after those of its day, and only one within the year ahead.
+TEST(SubstituteHolidayRow, TakesItsPlaceByDate) {
+    AnniversaryList list;
+    Anniversary before;
+    before.kind = kAnniversaryByDate;
+    before.month = 3;
+    before.day = 1;
+    before.name = "삼일절 전";
+    AddAnniversary(list, before);
+    Anniversary same = before;
+    same.day = 2;
+    same.name = "같은 날";
+    AddAnniversary(list, same);
+    Anniversary later = before;
+    later.month = 4;
+    later.name = "나중";
+    AddAnniversary(list, later);
+
+    std::vector<AnniversaryOccurrence> rows = RankAnniversaries(list, {2026, 2, 20});
+    AddNextSubstituteHoliday(rows, {2026, 2, 20});  // 2026-03-02 substitutes for 1 March
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[2].name, "대체공휴일");
+    EXPECT_EQ(rows[2].index, -1);
+    EXPECT_EQ(rows[2].civilDate, (SolarDate{2026, 3, 2}));
+    EXPECT_EQ(rows[2].daysUntil, 10);
+    EXPECT_EQ(rows[2].color, kHolidayColor);
+    EXPECT_EQ(rows[1].name, "같은 날");
+    EXPECT_EQ(NextSubstituteHoliday({2026, 3, 3}), (SolarDate{2026, 5, 25}));  // Buddha's Birthday on a Sunday
+}

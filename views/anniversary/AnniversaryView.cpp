@@ -53,7 +53,10 @@ void CAnniversaryView::ApplyAnniversaryFont() {
 
 void CAnniversaryView::RefreshAnniversaryView(int repaint) {
     const int position = m_list.GetSelectedIndex();
-    m_list.SetRows(RankAnniversaries(m_host.GetAnniversaries(), DateOfTime(Now())));
+    const SolarDate today = DateOfTime(Now());
+    std::vector<AnniversaryOccurrence> rows = RankAnniversaries(m_host.GetAnniversaries(), today);
+    if (GetSettings().m_ShowHolidays != 0) AddNextSubstituteHoliday(rows, today);
+    m_list.SetRows(std::move(rows));
     m_list.SetSelectedIndex(position);
     Layout();
     UpdateTitle();
