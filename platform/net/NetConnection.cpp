@@ -69,19 +69,23 @@ HRESULT CNetConnection::CheckConnection(const std::string& url, int32_t proxyFla
 
 HRESULT CNetConnection::StartConnection(const std::string& url, int32_t proxyFlag)
 {
+    // The previous thread reads the mapped destination: end it before mapping anew.
+    StopThread();
     const HRESULT mapped = MapUrl(url, proxyFlag);
     if (mapped < 0) return mapped;
-    StopThread();
     m_stop.Reset();
+    // Before the thread exists: set afterwards, it could hide a state the
+    // thread had already reported and leave the poller waiting for nothing.
+    SetState(CONN_STARTED);
     try {
         m_thread = std::thread([this] {
             ConnectionThread();
             m_threadEnded.Set();
         });
     } catch (const std::system_error&) {
+        SetState(CONN_FAILED);
         return E_FAIL;
     }
-    SetState(CONN_STARTED);
     return S_OK;
 }
 
@@ -93,12 +97,9 @@ uint32_t CNetConnection::ConnectionThread()
         m_cacheOnRelease = false;
     } else {
         OnConnecting();
-        m_stop.Reset();
+        // m_stop is never reset here: a stop sent while establishing must still end the loop.
         for (;;) {
-            if (NetEvent::WaitAny({&m_connection->Changed(), &m_stop}) != 0) {
-                m_stop.Reset();
-                break;
-            }
+            if (NetEvent::WaitAny({&m_connection->Changed(), &m_stop}) != 0) break;
             uint32_t status = 0;
             const HRESULT queried = m_connection->Status(&status);
             if (queried < 0) {

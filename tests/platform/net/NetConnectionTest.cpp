@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <mutex>
 #include <vector>
@@ -169,6 +170,54 @@ TEST_F(Download, OnlyHttpSchemesAndACancelledDownloadEndsPromptly)
     EXPECT_EQ(DownloadUrl(server.Url(), "/ig/api?weather=x&hl=ko", Target(), net, &cancel).outcome,
               DownloadOutcome::kNoAnswer);
     EXPECT_FALSE(std::filesystem::exists(Target()));
+}
+
+// Tells the test when the connecting thread has reported its outcome.
+class ReportingConnection : public CNetConnection {
+public:
+    using CNetConnection::CNetConnection;
+    NetEvent reported{true, false};
+
+protected:
+    HRESULT OnConnected() override
+    {
+        const HRESULT result = CNetConnection::OnConnected();
+        reported.Set();
+        return result;
+    }
+    HRESULT OnFailed() override
+    {
+        const HRESULT result = CNetConnection::OnFailed();
+        reported.Set();
+        return result;
+    }
+};
+
+TEST(NetConnection, StartingNeverHidesWhatTheConnectingThreadReported)
+{
+    // The thread may report before StartConnection returns; a poller must
+    // still see that outcome. Repeated because the order is up to the scheduler.
+    for (uint32_t status : {CONNMGR_STATUS_CONNECTED, CONNMGR_STATUS_CONNECTIONFAILED}) {
+        for (int attempt = 0; attempt < 200; ++attempt) {
+            Scripted net(0x20, {status});
+            ReportingConnection connection(net.environment);
+            ASSERT_EQ(connection.StartConnection("http://example.invalid/", 0), S_OK);
+            ASSERT_GE(NetEvent::WaitAny({&connection.reported}, std::chrono::seconds(30)), 0);
+            ASSERT_EQ(connection.State(), status == CONNMGR_STATUS_CONNECTED ? CONN_CONNECTED : CONN_FAILED)
+                << "attempt " << attempt;
+        }
+    }
+}
+
+TEST(NetConnection, StoppingRightAfterStartingEndsTheThread)
+{
+    // A stop sent before the thread first waits must not be lost, or the
+    // destructor would wait for the thread forever.
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        Scripted net(0x20, {CONNMGR_STATUS_WAITINGCONNECTION});
+        CNetConnection connection(net.environment);
+        ASSERT_EQ(connection.StartConnection("http://example.invalid/", 0), S_OK);
+    }
 }
 
 TEST(NetConnection, UnmappableUrlAndErrorParameters)
