@@ -106,7 +106,7 @@ TEST(PublicHolidays, YearListsAreOrderedAndNamed) {
 TEST(PublicHolidays, SubstitutesShowAmongTheDaysEntriesUnlessTurnedOff) {
     AnniversaryList list;
     AddAnniversary(list, kAnniversaryByDate, 0, 5, 6, 0, 0, 0, 0, "기념", 0x123456);
-    const auto entries = AnniversaryEntriesInRange(list, {2025, 5, 5}, 3, true);
+    const auto entries = AnniversaryEntriesInRange(list, {2025, 5, 5}, 3, AnniversaryDisplay{true});
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].title, "기념");
     EXPECT_FALSE(entries[0].IsComputedHoliday());
@@ -115,11 +115,11 @@ TEST(PublicHolidays, SubstitutesShowAmongTheDaysEntriesUnlessTurnedOff) {
     EXPECT_EQ(entries[1].color, kHolidayColor);
     EXPECT_TRUE(entries[1].IsComputedHoliday());
 
-    const auto hidden = AnniversaryEntriesInRange(list, {2025, 5, 5}, 3, false);
+    const auto hidden = AnniversaryEntriesInRange(list, {2025, 5, 5}, 3, AnniversaryDisplay{false});
     ASSERT_EQ(hidden.size(), 1u);
     EXPECT_FALSE(hidden[0].IsComputedHoliday());
     // The day just outside the range is not shown.
-    EXPECT_TRUE(AnniversaryEntriesOn(AnniversaryList{}, {2025, 5, 7}, true).empty());
+    EXPECT_TRUE(AnniversaryEntriesOn(AnniversaryList{}, {2025, 5, 7}, AnniversaryDisplay{true}).empty());
 }
 
 }  // namespace

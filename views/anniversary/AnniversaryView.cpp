@@ -53,7 +53,8 @@ void CAnniversaryView::ApplyAnniversaryFont() {
 
 void CAnniversaryView::RefreshAnniversaryView(int repaint) {
     const int position = m_list.GetSelectedIndex();
-    m_list.SetRows(RankAnniversaries(m_host.GetAnniversaries(), DateOfTime(Now())));
+    m_list.SetRows(RankAnniversaries(m_host.GetAnniversaries(), DateOfTime(Now()),
+                                     AgeCountingFromSetting(GetSettings().m_AgeCount)));
     m_list.SetSelectedIndex(position);
     Layout();
     UpdateTitle();
