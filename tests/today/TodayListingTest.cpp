@@ -220,6 +220,10 @@ TEST(TodaySettingsTest, DamagedValuesStayHarmless)
     EXPECT_EQ(ReadTodayCalendarOptions().period, kMaxTodayEventPeriod);
     registry.SetInt(kSettingsRoot, kSettingsKey, SettingName::kTodayEventPeriod, -3);
     EXPECT_EQ(ReadTodayCalendarOptions().period, 0);
+    // The birthday count follows the application's "AgeCount".
+    EXPECT_EQ(ReadTodayCalendarOptions().anniversaries.age, AgeCounting::kKorean);
+    registry.SetInt(kSettingsRoot, kSettingsKey, SettingName::kAgeCount, 1);
+    EXPECT_EQ(ReadTodayCalendarOptions().anniversaries.age, AgeCounting::kFullYears);
     // A number where a folder belongs reads as no folder.
     registry.SetInt(HKEY_LOCAL_MACHINE, TodayItemKey(kVanecalItemName).c_str(), TodayItemValue::kAppPath, 5);
     EXPECT_EQ(ReadTodayAppPath(kVanecalItemName), "");
