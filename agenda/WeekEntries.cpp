@@ -215,7 +215,8 @@ WeekCells CollectWeekEntries(const WeekContext& week, const AnniversaryList& ann
                              const std::vector<WeekTask>& tasks) {
     WeekCells cells;
     AddAnniversaryEntries(cells, week, AnniversaryEntriesInRange(anniversaries, week.first, kWeekDays,
-                                                             week.settings.m_ShowHolidays != 0));
+                                                             {week.settings.m_ShowHolidays != 0,
+                                                              AgeCountingFromSetting(week.settings.m_AgeCount)}));
     for (const WeekAppointment& appointment : appointments)
         AddAppointmentEntries(cells, week, appointment);
     for (const WeekTask& task : tasks) AddTaskEntries(cells, week, task);

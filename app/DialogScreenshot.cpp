@@ -1,9 +1,12 @@
 #include "app/DialogScreenshot.h"
 
+#include "app/EditorDialogs.h"
 #include "app/MainFrame.h"
 #include "editors/AnniversaryDateDlg.h"
 #include "editors/AnniversaryDayDlg.h"
 #include "editors/ColorPicker.h"
+#include "editors/OptionDlg.h"
+#include "editors/OptionWeatherDlg.h"
 #include "editors/TimeRangeDlg.h"
 #include "resources/Strings.h"
 #include "views/picker/CalendarDlg.h"
@@ -33,6 +36,21 @@ std::unique_ptr<QDialog> AnniversaryEditor(CMainFrame& frame, bool byWeekday)
     return dialog;
 }
 
+// The settings dialogs store into the settings they are given; a screenshot
+// hands them a copy of its own.
+struct SettingsCopy {
+    Settings copy;
+};
+template <typename Dialog>
+class OnSettingsCopy : private SettingsCopy, public Dialog {
+public:
+    template <typename... Rest>
+    OnSettingsCopy(QWidget* owner, const Settings& settings, Rest&&... rest)
+        : SettingsCopy{settings}, Dialog(owner, copy, std::forward<Rest>(rest)...)
+    {
+    }
+};
+
 }  // namespace
 
 std::unique_ptr<QDialog> MakeScreenshotDialog(const QString& name, CMainFrame& frame)
@@ -60,5 +78,9 @@ std::unique_ptr<QDialog> MakeScreenshotDialog(const QString& name, CMainFrame& f
         range->SetEnd(TimeFromFields(day.year, day.month, day.day, 11, 30, 0));
         return range;
     }
+    if (name == QLatin1String("options"))
+        return std::make_unique<OnSettingsCopy<COptionDlg>>(&frame, settings);
+    if (name == QLatin1String("weather-server"))
+        return std::make_unique<OnSettingsCopy<COptionWeatherDlg>>(&frame, settings, WeatherVendorChoices());
     return nullptr;
 }

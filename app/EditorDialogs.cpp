@@ -3,6 +3,9 @@
 #include "calendar/Anniversary.h"
 #include "editors/AnniversaryDateDlg.h"
 #include "editors/AnniversaryDayDlg.h"
+#include "editors/OptionDlg.h"
+#include "editors/OptionWeatherDlg.h"
+#include "weather/WeatherSources.h"
 #include "views/picker/CalendarDlg.h"
 
 namespace {
@@ -36,4 +39,24 @@ bool EditorDialogs::PickDate(QWidget* owner, TimeValue& date)
         return false;
     date = picker.GetSelectedDate();
     return true;
+}
+
+std::vector<OptionChoice> WeatherVendorChoices()
+{
+    std::vector<OptionChoice> choices;
+    for (const WeatherVendorEntry& entry : WeatherVendorList())
+        choices.push_back({QString::fromStdString(entry.name), entry.vendor});
+    return choices;
+}
+
+int EditorDialogs::RunOptions(QWidget* owner, Settings& settings)
+{
+    COptionDlg options(owner, settings);
+    return options.exec();
+}
+
+int EditorDialogs::RunWeatherServer(QWidget* owner, Settings& settings)
+{
+    COptionWeatherDlg weather(owner, settings, WeatherVendorChoices());
+    return weather.exec();
 }

@@ -106,7 +106,7 @@ BENCHMARK(BM_OccursOn1000x9Days)->Unit(benchmark::kMicrosecond);
 void BM_AnniversaryEntriesWeek1000(benchmark::State& state) {
     const AnniversaryList list = MakeList(1000);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(AnniversaryEntriesInRange(list, {2024, 9, 15}, 7, true));
+        benchmark::DoNotOptimize(AnniversaryEntriesInRange(list, {2024, 9, 15}, 7, AnniversaryDisplay{}));
     }
 }
 BENCHMARK(BM_AnniversaryEntriesWeek1000)->Unit(benchmark::kMicrosecond);
@@ -126,7 +126,7 @@ BENCHMARK(BM_IsPublicHoliday42Days)->Unit(benchmark::kMicrosecond);
 void BM_RankAnniversaries1000(benchmark::State& state) {
     const AnniversaryList list = MakeList(1000);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RankAnniversaries(list, {2024, 9, 15}));
+        benchmark::DoNotOptimize(RankAnniversaries(list, {2024, 9, 15}, AgeCounting::kKorean));
     }
 }
 BENCHMARK(BM_RankAnniversaries1000)->Unit(benchmark::kMillisecond);

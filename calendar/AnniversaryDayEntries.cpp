@@ -7,7 +7,7 @@
 std::vector<AnniversaryDayEntry> AnniversaryEntriesInRange(const AnniversaryList& list,
                                                            const SolarDate& first,
                                                            int32_t dayCount,
-                                                           bool showHolidays) {
+                                                           const AnniversaryDisplay& display) {
     std::vector<AnniversaryDayEntry> entries;
     if (dayCount <= 0) return entries;
     auto inRange = [&](int32_t offset) { return offset >= 0 && offset < dayCount; };
@@ -23,7 +23,8 @@ std::vector<AnniversaryDayEntry> AnniversaryEntriesInRange(const AnniversaryList
             const std::string count =
                 CountText(record, record.lunar != 0 && record.kind != kAnniversaryByWeekday
                                       ? lunarDay.year
-                                      : day.year);
+                                      : day.year,
+                          display.age);
             auto add = [&](int32_t at, AnniversaryMark mark, const char* label) {
                 entries.push_back({AddDays(first, at), static_cast<int32_t>(i), mark,
                                    record.name + label + count, record.color});
@@ -36,7 +37,7 @@ std::vector<AnniversaryDayEntry> AnniversaryEntriesInRange(const AnniversaryList
                 add(offset + 1, AnniversaryMark::kDayAfter, "다음");
             }
         }
-        if (showHolidays && inRange(offset) && IsSubstituteHoliday(day)) {
+        if (display.showHolidays && inRange(offset) && IsSubstituteHoliday(day)) {
             entries.push_back({day, kComputedHolidayIndex, AnniversaryMark::kMain,
                                kSubstituteHolidayName, kHolidayColor});
         }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calendar/Anniversary.h"
+#include "calendar/AnniversaryOccurrence.h"
 #include "calendar/CivilDate.h"
 
 enum class AnniversaryMark { kMain, kDayBefore, kDayAfter };
@@ -34,13 +35,17 @@ struct AnniversaryDayEntry {
 // a lunar record. With `showHolidays` (the "ShowHolidays" setting) each
 // substitute holiday in the range follows the records of its day, titled
 // "대체공휴일" in the holiday colour.
+struct AnniversaryDisplay {
+    bool showHolidays = true;
+    AgeCounting age = AgeCounting::kKorean;
+};
 std::vector<AnniversaryDayEntry> AnniversaryEntriesInRange(const AnniversaryList& list,
                                                            const SolarDate& first,
                                                            int32_t dayCount,
-                                                           bool showHolidays);
+                                                           const AnniversaryDisplay& display);
 
 inline std::vector<AnniversaryDayEntry> AnniversaryEntriesOn(const AnniversaryList& list,
                                                              const SolarDate& day,
-                                                             bool showHolidays) {
-    return AnniversaryEntriesInRange(list, day, 1, showHolidays);
+                                                             const AnniversaryDisplay& display) {
+    return AnniversaryEntriesInRange(list, day, 1, display);
 }

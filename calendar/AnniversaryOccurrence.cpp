@@ -88,16 +88,16 @@ std::optional<SolarDate> NextOccurrence(const Anniversary& record, const SolarDa
     return NextCivil(record, today);
 }
 
-std::string CountText(const Anniversary& record, int32_t occurrenceYear) {
+std::string CountText(const Anniversary& record, int32_t occurrenceYear, AgeCounting age) {
     if (record.year == 0) return {};
     const int32_t n = occurrenceYear - record.year;
     if (n < 0) return {};  // not yet begun: no count to show
-    if (record.kind == kAnniversaryBirthday) return Formatted("(%d세)", n + 1);
+    if (record.kind == kAnniversaryBirthday) return Formatted("(%d세)", age == AgeCounting::kFullYears ? n : n + 1);
     return n == 0 ? "(첫해)" : Formatted("(%d주년)", n);
 }
 
 std::vector<AnniversaryOccurrence> RankAnniversaries(const AnniversaryList& list,
-                                                     const SolarDate& today) {
+                                                     const SolarDate& today, AgeCounting age) {
     std::vector<AnniversaryOccurrence> rows;
     std::vector<uint32_t> keys;  // day number of the occurrence; none sorts last
     rows.reserve(list.Count());
@@ -116,7 +116,7 @@ std::vector<AnniversaryOccurrence> RankAnniversaries(const AnniversaryList& list
             row.civilDate = *next;
             row.daysUntil = static_cast<int32_t>(key - todayNumber);
             row.date = TimeFromFields(next->year, next->month, next->day, 0, 0, 0);
-            row.countText = CountText(record, next->year);
+            row.countText = CountText(record, next->year, age);
         }
         rows.push_back(std::move(row));
         keys.push_back(key);

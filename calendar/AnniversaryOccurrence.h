@@ -23,9 +23,18 @@ bool OccursOn(const Anniversary& record, const SolarDate& civil, const LunarDate
 // or fields that name no date.
 std::optional<SolarDate> NextOccurrence(const Anniversary& record, const SolarDate& today);
 
-// "(n주년)" / "(첫해)", or "(n세)" (Korean age) for a birthday; empty when the
-// record has no year, or the occurrence lies before its first year.
-std::string CountText(const Anniversary& record, int32_t occurrenceYear);
+// How a birthday's "(n세)" counts: Korean age (1 at birth, one more each
+// year), or the full years reached on the birthday, as Korean law has counted
+// since June 2023. The "AgeCount" setting: 1 full years, anything else Korean.
+enum class AgeCounting { kKorean, kFullYears };
+inline AgeCounting AgeCountingFromSetting(int32_t ageCount) {
+    return ageCount == 1 ? AgeCounting::kFullYears : AgeCounting::kKorean;
+}
+
+// "(n주년)" / "(첫해)", or "(n세)" for a birthday; empty when the record has no
+// year, or the occurrence lies before its first year. Every count text the
+// program shows comes from here.
+std::string CountText(const Anniversary& record, int32_t occurrenceYear, AgeCounting age);
 
 // One row of the anniversary list.
 struct AnniversaryOccurrence {
@@ -43,7 +52,7 @@ struct AnniversaryOccurrence {
 // dates keep the order the list has always shown (an exchange sort's); records
 // without a next date come last, in list order.
 std::vector<AnniversaryOccurrence> RankAnniversaries(const AnniversaryList& list,
-                                                     const SolarDate& today);
+                                                     const SolarDate& today, AgeCounting age);
 
 // Puts the next substitute holiday (within a year of `today`) among ranked
 // rows, after the records of its day. It is computed, not a record: index -1.

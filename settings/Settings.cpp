@@ -80,6 +80,7 @@ Settings LoadSettings(const ScreenMetrics& screen)
     s.m_OpenMeteoHost = key.Text(kOpenMeteoHost, defaults.m_OpenMeteoHost.c_str());
     s.m_OpenMeteoGeocodingHost = key.Text(kOpenMeteoGeocodingHost, defaults.m_OpenMeteoGeocodingHost.c_str());
     s.m_ShowHolidays = key.Int(kShowHolidays, 1);
+    s.m_AgeCount = key.Int(kAgeCount, 0);
     return s;
 }
 
@@ -111,6 +112,8 @@ void SaveOptions(const Settings& s, int32_t useSoftKeyFromPage)
     key.SetInt(kAnnvFontSize, s.m_AnnvFontSize);
     key.SetTextUnlessEmpty(kWeekFontName, s.m_WeekFontName);
     key.SetInt(kWeekFontSize, s.m_WeekFontSize);
+    key.SetInt(kShowHolidays, s.m_ShowHolidays);
+    key.SetInt(kAgeCount, s.m_AgeCount);
 }
 
 void SaveWeatherServer(int32_t vendor, const std::string& location)

@@ -41,6 +41,7 @@ struct Settings {
     std::string m_OpenMeteoHost = "https://api.open-meteo.com";
     std::string m_OpenMeteoGeocodingHost = "https://geocoding-api.open-meteo.com";
     int32_t m_ShowHolidays = 1;
+    int32_t m_AgeCount = 0;
 };
 
 // Font defaults by the screen's horizontal density: below 128 dpi, 128-191,
@@ -57,8 +58,9 @@ FontDefaults FontDefaultsForDpi(int dpiX);
 Settings LoadSettings(const ScreenMetrics& screen);
 
 // Writes the values the options sheet owns, in the order the Today items
-// expect, and raises both change flags. An empty font name leaves the stored
-// one. Failed writes are ignored.
+// expect, and raises both change flags; the two settings the handheld did not
+// have ("ShowHolidays", "AgeCount") come last. An empty font name leaves the
+// stored one. Failed writes are ignored.
 void SaveOptions(const Settings& settings, int32_t useSoftKeyFromPage);
 
 // Writes what the weather-server dialog owns.

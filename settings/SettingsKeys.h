@@ -33,6 +33,8 @@ inline constexpr const char* kWeatherVendor = "WeatherVendor";
 inline constexpr const char* kWeatherLocation = "WeatherLocation";
 // Korean public and substitute holidays shown by the views (1) or not (0).
 inline constexpr const char* kShowHolidays = "ShowHolidays";
+// Birthday counts in Korean age (0) or in full years (1).
+inline constexpr const char* kAgeCount = "AgeCount";
 // Where the weather services live (scheme and host, optionally a port).
 inline constexpr const char* kWeatherGoogleHost = "WeatherGoogleHost";
 inline constexpr const char* kWeatherYahooHost = "WeatherYahooHost";

@@ -39,7 +39,7 @@ int List(std::ostream& out)
 {
     AnniversaryList list;
     LoadDeviceAnniversaries(list);
-    for (const AnniversaryOccurrence& row : RankAnniversaries(list, Today())) {
+    for (const AnniversaryOccurrence& row : RankAnniversaries(list, Today(), DeviceAnniversaryDisplay().age)) {
         out << row.index << '\t';
         if (row.daysUntil < 0) {
             out << "-\t-";
@@ -61,7 +61,7 @@ int On(const CliOptions& options, std::ostream& out)
     AnniversaryList list;
     LoadDeviceAnniversaries(list);
     SolarDate first{given.year, given.month, given.day};
-    std::vector<AnniversaryDayEntry> entries = AnniversaryEntriesInRange(list, first, days, ShowHolidays());
+    std::vector<AnniversaryDayEntry> entries = AnniversaryEntriesInRange(list, first, days, DeviceAnniversaryDisplay());
     for (int i = 0; i < days; ++i) {
         SolarDate day = AddDays(first, i);
         for (const AnniversaryDayEntry& entry : entries)

@@ -47,7 +47,9 @@ bool WeekStartsOnSunday()
     return CRegistry().GetInt(kSettingsRoot, kSettingsKey, SettingName::kSundayAsStart, 0) != 0;
 }
 
-bool ShowHolidays()
+AnniversaryDisplay DeviceAnniversaryDisplay()
 {
-    return CRegistry().GetInt(kSettingsRoot, kSettingsKey, SettingName::kShowHolidays, 1) != 0;
+    const CRegistry registry;
+    return {registry.GetInt(kSettingsRoot, kSettingsKey, SettingName::kShowHolidays, 1) != 0,
+            AgeCountingFromSetting(registry.GetInt(kSettingsRoot, kSettingsKey, SettingName::kAgeCount, 0))};
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calendar/Anniversary.h"
+#include "calendar/AnniversaryDayEntries.h"
 #include "calendar/CivilDate.h"
 
 #include <cstdint>
@@ -26,5 +27,5 @@ SolarDate Today();
 // "SundayAsStart" of the device's settings.
 bool WeekStartsOnSunday();
 
-// "ShowHolidays" of the device's settings.
-bool ShowHolidays();
+// "ShowHolidays" and "AgeCount" of the device's settings.
+AnniversaryDisplay DeviceAnniversaryDisplay();

@@ -65,7 +65,7 @@ int RunWeekCommand(const CommandArgs& args, std::ostream& out)
     int column = WeekStartsOnSunday() ? weekday : (weekday == 1 ? 7 : weekday - 1);
     SolarDate first = AddDays(day, 1 - column);
 
-    std::vector<AnniversaryDayEntry> entries = AnniversaryEntriesInRange(anniversaries, first, 7, ShowHolidays());
+    std::vector<AnniversaryDayEntry> entries = AnniversaryEntriesInRange(anniversaries, first, 7, DeviceAnniversaryDisplay());
     for (int i = 0; i < 7; ++i) {
         SolarDate d = AddDays(first, i);
         out << FormatDate({d.year, d.month, d.day}) << " (" << kWeekdayNames[WeekdayOf(d) - 1] << ")\t"

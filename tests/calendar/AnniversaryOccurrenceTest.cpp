@@ -70,12 +70,31 @@ TEST(NextOccurrence, FindsTheFirstDateFromToday) {
 }
 
 TEST(CountText, YearsOrKoreanAge) {
-    EXPECT_EQ(CountText(MakeRecord(kAnniversaryBirthday, 1980, 1, 1), 2009), "(30세)");
-    EXPECT_EQ(CountText(MakeRecord(kAnniversaryByDate, 2008, 1, 1), 2009), "(1주년)");
-    EXPECT_EQ(CountText(MakeRecord(kAnniversaryByDate, 2008, 1, 1), 2008), "(첫해)");
-    EXPECT_EQ(CountText(MakeRecord(kAnniversaryBirthday, 0, 1, 1), 2009), "");
-    EXPECT_EQ(CountText(MakeRecord(kAnniversaryBirthday, 2010, 1, 1), 2009), "");
-    EXPECT_EQ(CountText(MakeRecord(kAnniversaryByDate, 2010, 1, 1), 2009), "");
+    EXPECT_EQ(CountText(MakeRecord(kAnniversaryBirthday, 1980, 1, 1), 2009, AgeCounting::kKorean), "(30세)");
+    EXPECT_EQ(CountText(MakeRecord(kAnniversaryByDate, 2008, 1, 1), 2009, AgeCounting::kKorean), "(1주년)");
+    EXPECT_EQ(CountText(MakeRecord(kAnniversaryByDate, 2008, 1, 1), 2008, AgeCounting::kKorean), "(첫해)");
+    EXPECT_EQ(CountText(MakeRecord(kAnniversaryBirthday, 0, 1, 1), 2009, AgeCounting::kKorean), "");
+    EXPECT_EQ(CountText(MakeRecord(kAnniversaryBirthday, 2010, 1, 1), 2009, AgeCounting::kKorean), "");
+    EXPECT_EQ(CountText(MakeRecord(kAnniversaryByDate, 2010, 1, 1), 2009, AgeCounting::kKorean), "");
+}
+
+TEST(CountText, FullYearsCountOnlyBirthdays) {
+    const AgeCounting full = AgeCountingFromSetting(1);
+    EXPECT_EQ(CountText(MakeRecord(kAnniversaryBirthday, 1980, 1, 1), 2009, full), "(29세)");
+    EXPECT_EQ(CountText(MakeRecord(kAnniversaryBirthday, 2009, 1, 1), 2009, full), "(0세)");
+    EXPECT_EQ(CountText(MakeRecord(kAnniversaryByDate, 2008, 1, 1), 2009, full), "(1주년)");
+    EXPECT_EQ(AgeCountingFromSetting(7), AgeCounting::kKorean);  // unknown values keep the old count
+
+    // Every view's entries follow the setting, the day-before mark included.
+    AnniversaryList list;
+    Anniversary birthday = MakeRecord(kAnniversaryBirthday, 1980, 5, 5, "민수");
+    birthday.dayBefore = 1;
+    AddAnniversary(list, birthday);
+    const auto entries = AnniversaryEntriesInRange(list, {2009, 5, 4}, 2, AnniversaryDisplay{false, full});
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].title, "민수(29세)");
+    EXPECT_EQ(entries[1].title, "민수이전(29세)");
+    EXPECT_EQ(RankAnniversaries(list, {2009, 5, 4}, full)[0].countText, "(29세)");
 }
 
 TEST(RankAnniversaries, SoonestFirstWithTheListsTieOrder) {
@@ -85,7 +104,7 @@ TEST(RankAnniversaries, SoonestFirstWithTheListsTieOrder) {
     AddAnniversary(list, MakeRecord(kAnniversaryByDate, 0, 5, 2, "third"));
     AddAnniversary(list, MakeRecord(kAnniversaryByDate, 0, 3, 1, "lunar", 1));
 
-    const auto rows = RankAnniversaries(list, {2009, 5, 2});
+    const auto rows = RankAnniversaries(list, {2009, 5, 2}, AgeCounting::kKorean);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].index, 2);
     EXPECT_EQ(rows[0].daysUntil, 0);
@@ -101,7 +120,7 @@ TEST(RankAnniversaries, SoonestFirstWithTheListsTieOrder) {
     AnniversaryList far;
     AddAnniversary(far, Lunar(0, 1, 30, 0));
     AddAnniversary(far, MakeRecord(kAnniversaryByDate, 0, 3, 1));
-    const auto farRows = RankAnniversaries(far, {1882, 3, 1});
+    const auto farRows = RankAnniversaries(far, {1882, 3, 1}, AgeCounting::kKorean);
     EXPECT_EQ(farRows[0].index, 1);
     EXPECT_EQ(farRows[1].daysUntil, -1);
 }
@@ -115,23 +134,23 @@ TEST(AnniversaryEntries, MainAndNeighbourMarksWithTitles) {
     AddAnniversary(list, childrensDay);
     AddAnniversary(list, MakeRecord(kAnniversaryByDate, 0, 5, 4, "other"));
 
-    const auto onFourth = AnniversaryEntriesOn(list, {2009, 5, 4}, false);
+    const auto onFourth = AnniversaryEntriesOn(list, {2009, 5, 4}, AnniversaryDisplay{false});
     ASSERT_EQ(onFourth.size(), 2u);
     EXPECT_EQ(onFourth[0].title, "other");  // falls on the 4th itself, collected first
     EXPECT_EQ(onFourth[1].title, "어린이날이전(1주년)");
     EXPECT_EQ(onFourth[1].mark, AnniversaryMark::kDayBefore);
     EXPECT_EQ(onFourth[1].color, 0xFFu);
 
-    const auto week = AnniversaryEntriesInRange(list, {2009, 5, 6}, 7, false);  // occurrence just before
+    const auto week = AnniversaryEntriesInRange(list, {2009, 5, 6}, 7, AnniversaryDisplay{false});  // occurrence just before
     ASSERT_EQ(week.size(), 1u);
     EXPECT_EQ(week[0].title, "어린이날다음(1주년)");
     EXPECT_EQ(week[0].date, (SolarDate{2009, 5, 6}));
 
-    const auto range = AnniversaryEntriesInRange(list, {2009, 5, 4}, 3, false);
+    const auto range = AnniversaryEntriesInRange(list, {2009, 5, 4}, 3, AnniversaryDisplay{false});
     ASSERT_EQ(range.size(), 4u);
     EXPECT_EQ(range[2].date, (SolarDate{2009, 5, 4}));
     EXPECT_EQ(range[3].date, (SolarDate{2009, 5, 6}));
-    EXPECT_TRUE(AnniversaryEntriesInRange(list, {2009, 5, 4}, 0, false).empty());
+    EXPECT_TRUE(AnniversaryEntriesInRange(list, {2009, 5, 4}, 0, AnniversaryDisplay{false}).empty());
 }
 
 TEST(AnniversaryEntries, LunarMarksCountFromTheOccurrencesLunarYear) {
@@ -140,7 +159,7 @@ TEST(AnniversaryEntries, LunarMarksCountFromTheOccurrencesLunarYear) {
     seollal.lunar = 1;
     seollal.dayBefore = 1;
     AddAnniversary(list, seollal);
-    const auto entries = AnniversaryEntriesOn(list, {2024, 2, 9}, false);  // lunar 2023/12/30
+    const auto entries = AnniversaryEntriesOn(list, {2024, 2, 9}, AnniversaryDisplay{false});  // lunar 2023/12/30
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].title, "설날이전(24주년)");
 }

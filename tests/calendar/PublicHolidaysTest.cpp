@@ -107,7 +107,7 @@ TEST(PublicHolidays, YearListsAreOrderedAndNamed) {
 TEST(PublicHolidays, SubstitutesShowAmongTheDaysEntriesUnlessTurnedOff) {
     AnniversaryList list;
     AddAnniversary(list, kAnniversaryByDate, 0, 5, 6, 0, 0, 0, 0, "기념", 0x123456);
-    const auto entries = AnniversaryEntriesInRange(list, {2025, 5, 5}, 3, true);
+    const auto entries = AnniversaryEntriesInRange(list, {2025, 5, 5}, 3, AnniversaryDisplay{true});
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].title, "기념");
     EXPECT_FALSE(entries[0].IsComputedHoliday());
@@ -116,11 +116,11 @@ TEST(PublicHolidays, SubstitutesShowAmongTheDaysEntriesUnlessTurnedOff) {
     EXPECT_EQ(entries[1].color, kHolidayColor);
     EXPECT_TRUE(entries[1].IsComputedHoliday());
 
-    const auto hidden = AnniversaryEntriesInRange(list, {2025, 5, 5}, 3, false);
+    const auto hidden = AnniversaryEntriesInRange(list, {2025, 5, 5}, 3, AnniversaryDisplay{false});
     ASSERT_EQ(hidden.size(), 1u);
     EXPECT_FALSE(hidden[0].IsComputedHoliday());
     // The day just outside the range is not shown.
-    EXPECT_TRUE(AnniversaryEntriesOn(AnniversaryList{}, {2025, 5, 7}, true).empty());
+    EXPECT_TRUE(AnniversaryEntriesOn(AnniversaryList{}, {2025, 5, 7}, AnniversaryDisplay{true}).empty());
 }
 
 }  // namespace
@@ -144,7 +144,7 @@ TEST(SubstituteHolidayRow, TakesItsPlaceByDate) {
     later.name = "나중";
     AddAnniversary(list, later);
 
-    std::vector<AnniversaryOccurrence> rows = RankAnniversaries(list, {2026, 2, 20});
+    std::vector<AnniversaryOccurrence> rows = RankAnniversaries(list, {2026, 2, 20}, AgeCounting::kKorean);
     AddNextSubstituteHoliday(rows, {2026, 2, 20});  // 2026-03-02 substitutes for 1 March
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[2].name, "대체공휴일");

@@ -111,7 +111,8 @@ TEST(Settings, SaveOptionsWritesInTheOrderTheTodayItemsExpect)
         "24hour", "Multiline", "ClearType", "SundayAsStart", "NotesPenDefault", "UseSoftKey", "ShowCalendar",
         "BoldAllDayEvent", "TodayEventPeriod", "TodayEventItemCount", "TodayEventChanged", "BoldImportantTask",
         "ShowTaskStart", "ShowCompleteTask", "HideUndatedTask", "TodayTaskItemCount", "TodayHideUndatedTask",
-        "TodayTaskChanged", "AnnvFontName", "AnnvFontSize", "WeekFontName", "WeekFontSize"};
+        "TodayTaskChanged", "AnnvFontName", "AnnvFontSize", "WeekFontName", "WeekFontSize",
+        "ShowHolidays", "AgeCount"};  // the two beyond the handheld come last
     EXPECT_EQ(StoredNames(), order);
 
     const CRegistry reg;

@@ -45,7 +45,7 @@ class TodayCalendarTest : public ::testing::Test {
 protected:
     TodayEntries Load(const TodayClock& clock, int period = 7, int count = -1)
     {
-        return LoadTodayCalendar({period, count}, clock, anniversaries, &store.Poom());
+        return LoadTodayCalendar({period, count, {}}, clock, anniversaries, &store.Poom());
     }
 
     TodayStore store;
@@ -132,7 +132,7 @@ TEST_F(TodayCalendarTest, NoStoreStillListsAnniversaries)
     today.day = 6;
     today.name = "기념";
     AddAnniversary(anniversaries, today);
-    EXPECT_EQ(Lines(LoadTodayCalendar({7, 0}, ClockAt(sunday, 9), anniversaries, nullptr)), (Strings{"기념"}));
+    EXPECT_EQ(Lines(LoadTodayCalendar({7, 0, {}}, ClockAt(sunday, 9), anniversaries, nullptr)), (Strings{"기념"}));
 }
 
 // Autumn in London: the Sunday has 25 hours. Counting 86,400-second days
@@ -220,6 +220,10 @@ TEST(TodaySettingsTest, DamagedValuesStayHarmless)
     EXPECT_EQ(ReadTodayCalendarOptions().period, kMaxTodayEventPeriod);
     registry.SetInt(kSettingsRoot, kSettingsKey, SettingName::kTodayEventPeriod, -3);
     EXPECT_EQ(ReadTodayCalendarOptions().period, 0);
+    // The birthday count follows the application's "AgeCount".
+    EXPECT_EQ(ReadTodayCalendarOptions().anniversaries.age, AgeCounting::kKorean);
+    registry.SetInt(kSettingsRoot, kSettingsKey, SettingName::kAgeCount, 1);
+    EXPECT_EQ(ReadTodayCalendarOptions().anniversaries.age, AgeCounting::kFullYears);
     // A number where a folder belongs reads as no folder.
     registry.SetInt(HKEY_LOCAL_MACHINE, TodayItemKey(kVanecalItemName).c_str(), TodayItemValue::kAppPath, 5);
     EXPECT_EQ(ReadTodayAppPath(kVanecalItemName), "");

@@ -1,5 +1,6 @@
 #include "today/item/TodayItemWindow.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
@@ -73,6 +74,9 @@ void CTodayItemWnd::CloseStore()
     m_database = kInvalidDbHandle;
     if (m_volume.volume) CeUnmountDBVol(&m_volume);
     m_volume = {};
+    // Notifications already queued are handled, and so given back, now: Qt
+    // would drop them unread with the window.
+    QCoreApplication::sendPostedEvents(this, WindowMessageEventType(WM_DBNOTIFICATION));
 }
 
 bool CTodayItemWnd::event(QEvent* event)

@@ -14,7 +14,7 @@ void AddAnniversaries(TodayEntries& entries, const TodayClock& clock, const Toda
                       const AnniversaryList& anniversaries)
 {
     for (const AnniversaryDayEntry& day :
-         AnniversaryEntriesInRange(anniversaries, clock.today, options.period, options.showHolidays)) {
+         AnniversaryEntriesInRange(anniversaries, clock.today, options.period, options.anniversaries)) {
         const TimeValue midnight = MidnightOfSolarDate(day.date);
         AddTodayEntry(entries, clock, day.index, day.title, {}, midnight, midnight, 1);
     }

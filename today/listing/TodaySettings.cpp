@@ -23,7 +23,10 @@ TodayCalendarOptions ReadTodayCalendarOptions()
         registry.GetInt(kSettingsRoot, kSettingsKey, SettingName::kTodayEventPeriod, options.period), 0,
         kMaxTodayEventPeriod);
     options.itemCount = registry.GetInt(kSettingsRoot, kSettingsKey, SettingName::kTodayEventItemCount, 0);
-    options.showHolidays = registry.GetInt(kSettingsRoot, kSettingsKey, SettingName::kShowHolidays, 1) != 0;
+    options.anniversaries.showHolidays =
+        registry.GetInt(kSettingsRoot, kSettingsKey, SettingName::kShowHolidays, 1) != 0;
+    options.anniversaries.age =
+        AgeCountingFromSetting(registry.GetInt(kSettingsRoot, kSettingsKey, SettingName::kAgeCount, 0));
     return options;
 }
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/AnniversaryDayEntries.h"
+
 inline constexpr const char* kTodayItemsKey = "SOFTWARE\\Microsoft\\Today\\Items";
 // The items' key names carry their quotes.
 inline constexpr const char* kVanecalItemName = "\"Vanecal\"";
@@ -27,7 +29,7 @@ std::string ReadTodayAppPath(const char* itemName);
 struct TodayCalendarOptions {
     int32_t period = 7;     // days shown, today included
     int32_t itemCount = 0;  // entries kept; 0 = the leading run
-    bool showHolidays = true;  // substitute holidays among the anniversaries
+    AnniversaryDisplay anniversaries;  // substitute holidays, birthday counts
 };
 struct TodayTaskOptions {
     int32_t itemCount = 7;

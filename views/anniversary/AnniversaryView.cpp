@@ -54,7 +54,8 @@ void CAnniversaryView::ApplyAnniversaryFont() {
 void CAnniversaryView::RefreshAnniversaryView(int repaint) {
     const int position = m_list.GetSelectedIndex();
     const SolarDate today = DateOfTime(Now());
-    std::vector<AnniversaryOccurrence> rows = RankAnniversaries(m_host.GetAnniversaries(), today);
+    std::vector<AnniversaryOccurrence> rows = RankAnniversaries(m_host.GetAnniversaries(), today,
+                                                                   AgeCountingFromSetting(GetSettings().m_AgeCount));
     if (GetSettings().m_ShowHolidays != 0) AddNextSubstituteHoliday(rows, today);
     m_list.SetRows(std::move(rows));
     m_list.SetSelectedIndex(position);
