@@ -24,8 +24,11 @@ struct AppOptions {
 };
 
 // The dialogs --dialog can show.
-inline constexpr const char* kScreenshotDialogs[] = {"anniversary-date", "anniversary-day", "calendar", "color",
-                                                     "time-range", "options", "weather-server"};
+inline constexpr const char* kScreenshotDialogs[] = {
+    "anniversary-date",     "anniversary-day",     "calendar",           "color",
+    "recurrence",           "recurrence-pattern",  "recurrence-daily",   "recurrence-weekly",
+    "recurrence-monthly",   "recurrence-yearly",   "recurrence-range",   "reminder-appointment",
+    "reminder-task",        "time-range",         "options",            "weather-server"};
 
 struct ParsedOptions {
     AppOptions options;

@@ -8,6 +8,18 @@
 #include "editors/OptionDlg.h"
 #include "editors/OptionWeatherDlg.h"
 #include "editors/TimeRangeDlg.h"
+#include "editors/recurrence/RecurrenceDailyDlg.h"
+#include "editors/recurrence/RecurrenceDlg.h"
+#include "editors/recurrence/RecurrenceMonthlyDlg.h"
+#include "editors/recurrence/RecurrencePatternDlg.h"
+#include "editors/recurrence/RecurrenceRangeDlg.h"
+#include "editors/recurrence/RecurrenceWeeklyDlg.h"
+#include "editors/recurrence/RecurrenceYearlyDlg.h"
+#include "editors/reminder/ReminderAppDlg.h"
+#include "editors/reminder/ReminderTaskDlg.h"
+#include "pim/session/PimSession.h"
+#include "platform/store/OleTime.h"
+#include "platform/store/PoomItem.h"
 #include "resources/Strings.h"
 #include "views/picker/CalendarDlg.h"
 
@@ -51,6 +63,59 @@ public:
     }
 };
 
+// The recurrence dialog needs an item for its wizard; a new, unsaved one.
+struct SampleItem {
+    std::unique_ptr<PoomItem> item;
+};
+
+class ScreenshotRecurrenceDlg : private SampleItem, public CRecurrenceDlg {
+public:
+    ScreenshotRecurrenceDlg(CMainFrame& frame, std::unique_ptr<PoomItem> sample)
+        : SampleItem{std::move(sample)}, CRecurrenceDlg(&frame, frame.GetSettings(), *item, 2)
+    {
+    }
+};
+
+// A page of the detailed wizard on a monthly pattern starting on the
+// current date, holding its wizard.
+template <typename Page>
+class ScreenshotRecurrencePage : private RecurrenceWizard, public Page {
+public:
+    explicit ScreenshotRecurrencePage(CMainFrame& frame)
+        : RecurrenceWizard{SampleValues(frame), frame.GetSettings()}, Page(&frame, *this)
+    {
+    }
+
+private:
+    static RecurrenceWizardValues SampleValues(CMainFrame& frame)
+    {
+        const SolarDate day = DayOf(frame.GetCurrentDate());
+        RecurrenceFields pattern;
+        pattern.type = olRecursMonthNth;
+        pattern.patternStart = OleFromFields(day.year, day.month, day.day).value_or(0);
+        pattern.range = RecurrenceRange::Count;
+        pattern.occurrences = 12;
+        return InitialWizardValues(pattern);
+    }
+};
+
+std::unique_ptr<QDialog> RecurrencePage(const QString& name, CMainFrame& frame)
+{
+    if (name == QLatin1String("recurrence-pattern"))
+        return std::make_unique<ScreenshotRecurrencePage<CRecurrencePatternDlg>>(frame);
+    if (name == QLatin1String("recurrence-daily"))
+        return std::make_unique<ScreenshotRecurrencePage<CRecurrenceDailyDlg>>(frame);
+    if (name == QLatin1String("recurrence-weekly"))
+        return std::make_unique<ScreenshotRecurrencePage<CRecurrenceWeeklyDlg>>(frame);
+    if (name == QLatin1String("recurrence-monthly"))
+        return std::make_unique<ScreenshotRecurrencePage<CRecurrenceMonthlyDlg>>(frame);
+    if (name == QLatin1String("recurrence-yearly"))
+        return std::make_unique<ScreenshotRecurrencePage<CRecurrenceYearlyDlg>>(frame);
+    if (name == QLatin1String("recurrence-range"))
+        return std::make_unique<ScreenshotRecurrencePage<CRecurrenceRangeDlg>>(frame);
+    return nullptr;
+}
+
 }  // namespace
 
 std::unique_ptr<QDialog> MakeScreenshotDialog(const QString& name, CMainFrame& frame)
@@ -69,6 +134,27 @@ std::unique_ptr<QDialog> MakeScreenshotDialog(const QString& name, CMainFrame& f
         auto picker = std::make_unique<CColorPicker>(&frame, settings);
         picker->SetSelectedColor(0x3366CC);
         return picker;
+    }
+    if (name == QLatin1String("recurrence")) {
+        std::unique_ptr<PoomItem> sample = frame.Session() ? frame.Session()->CreateItem(olAppointmentItem) : nullptr;
+        if (!sample)
+            return nullptr;
+        return std::make_unique<ScreenshotRecurrenceDlg>(frame, std::move(sample));
+    }
+    if (name.startsWith(QLatin1String("recurrence-")))
+        return RecurrencePage(name, frame);
+    if (name == QLatin1String("reminder-appointment")) {
+        auto reminder = std::make_unique<CReminderAppDlg>(&frame, settings);
+        reminder->SetReminderOn(true);
+        reminder->SetMinutes(90);
+        return reminder;
+    }
+    if (name == QLatin1String("reminder-task")) {
+        auto reminder = std::make_unique<CReminderTaskDlg>(&frame, settings);
+        const SolarDate day = DayOf(frame.GetCurrentDate());
+        reminder->SetReminderOn(true);
+        reminder->SetReminderTime(OleFromFields(day.year, day.month, day.day, 19, 45).value_or(0));
+        return reminder;
     }
     if (name == QLatin1String("time-range")) {
         auto range = std::make_unique<CTimeRangeDlg>(&frame, settings);

@@ -95,6 +95,29 @@ enum StringId : int {
     IDS_DAYS_LEFT_TOMORROW = 472,
     IDS_COMMAND_UNAVAILABLE = 473,
     IDS_WEATHER_CREDIT = 480,            // the forecast service's attribution
+    // The recurrence wizard and the reminder dialogs.
+    IDS_ENTER_INTEGER_BETWEEN = 600,     // %s: the least, %s: the greatest
+    IDS_RECUR_CHOICE_NONE = 601,         // then "매일", "매주", "매월", "매년", "<되풀이 편집>"
+    IDS_RECUR_CHOICE_DAILY = 602,
+    IDS_RECUR_EVERY = 610,
+    IDS_RECUR_EVERY_N_DAYS = 611,
+    IDS_RECUR_EVERY_N_WEEKS = 612,
+    IDS_RECUR_BY_DATE = 613,
+    IDS_RECUR_EVERY_N_MONTHS = 614,
+    IDS_RECUR_ON_DAY = 615,
+    IDS_RECUR_BY_WEEKDAY = 616,
+    IDS_RECUR_ON = 617,
+    IDS_RECUR_EVERY_DAY_OF_YEAR = 618,
+    IDS_RECUR_MONTH_JANUARY = 620,       // then February .. December
+    IDS_RECUR_WEEK_FIRST = 635,          // then second, third, fourth, last week
+    IDS_RECUR_RANGE_START = 640,
+    IDS_RECUR_RANGE_NO_END = 641,
+    IDS_RECUR_RANGE_COUNT = 642,
+    IDS_RECUR_RANGE_TIMES = 643,
+    IDS_RECUR_RANGE_END_BY = 644,
+    IDS_REMINDER_BEFORE = 650,
+    IDS_REMINDER_UNIT_MINUTES = 651,     // then hours, days, weeks
+    IDS_REMINDER_AT = 655,
     // The options sheet and the weather-server dialog.
     IDS_OPTION_PAGE_COMMON = 700,
     IDS_OPTION_PAGE_APPOINTMENTS = 701,
