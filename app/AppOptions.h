@@ -25,7 +25,7 @@ struct AppOptions {
 
 // The dialogs --dialog can show.
 inline constexpr const char* kScreenshotDialogs[] = {"anniversary-date", "anniversary-day", "calendar", "color",
-                                                     "time-range"};
+                                                     "time-range", "appointment", "task"};
 
 struct ParsedOptions {
     AppOptions options;

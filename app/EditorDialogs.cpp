@@ -3,6 +3,8 @@
 #include "calendar/Anniversary.h"
 #include "editors/AnniversaryDateDlg.h"
 #include "editors/AnniversaryDayDlg.h"
+#include "editors/item/ApptDlg.h"
+#include "editors/item/TaskDlg.h"
 #include "views/picker/CalendarDlg.h"
 
 namespace {
@@ -17,6 +19,27 @@ int RunAnniversaryEditor(QWidget* owner, const Settings& settings, const Anniver
 }
 
 }  // namespace
+
+int EditorDialogs::EditAppointment(QWidget* owner, PoomAppointment& item, ApptEditMode mode)
+{
+    PimSession* session = m_session ? m_session() : nullptr;
+    if (session == nullptr)
+        return kNoDialog;
+    const ItemEditorContext context{m_settings, *session, m_currentDate(), m_services};
+    CApptDlg dialog(owner, context, item,
+                    {mode == ApptEditMode::NewItem, mode == ApptEditMode::OccurrenceOnly});
+    return dialog.exec();
+}
+
+int EditorDialogs::EditTask(QWidget* owner, PoomTask& item, bool isNew)
+{
+    PimSession* session = m_session ? m_session() : nullptr;
+    if (session == nullptr)
+        return kNoDialog;
+    const ItemEditorContext context{m_settings, *session, m_currentDate(), m_services};
+    CTaskDlg dialog(owner, context, item, {isNew, false});
+    return dialog.exec();
+}
 
 int EditorDialogs::EditAnniversaryByDate(QWidget* owner, const AnniversaryEdit& edit)
 {
