@@ -28,7 +28,8 @@ inline constexpr const char* kScreenshotDialogs[] = {
     "anniversary-date",     "anniversary-day",     "calendar",           "color",
     "recurrence",           "recurrence-pattern",  "recurrence-daily",   "recurrence-weekly",
     "recurrence-monthly",   "recurrence-yearly",   "recurrence-range",   "reminder-appointment",
-    "reminder-task",        "time-range",         "options",            "weather-server"};
+    "reminder-task",        "time-range",         "options",            "weather-server",
+    "appointment",          "task"};
 
 struct ParsedOptions {
     AppOptions options;

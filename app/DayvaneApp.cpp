@@ -9,6 +9,8 @@
 
 #include "app/DialogScreenshot.h"
 #include "app/EditorDialogs.h"
+#include "pim/session/PimSession.h"
+#include "platform/itemeditor/ItemEditorDialog.h"
 #include "app/FirstStart.h"
 #include "app/MainFrame.h"
 #include "app/SingleInstance.h"
@@ -67,13 +69,17 @@ int RunDayvane(QApplication& app, const AppOptions& options)
     }
 
     CMainFrame frame(options.clientSize);
-    frame.SetDialogs(std::make_unique<EditorDialogs>(frame.GetSettings()));
+    auto dialogs = std::make_unique<EditorDialogs>(frame.GetSettings());
+    dialogs->SetItemContext([&frame] { return frame.Session(); }, [&frame] { return frame.GetCurrentDate(); });
+    frame.SetDialogs(std::move(dialogs));
     if (options.date)
         frame.SetCurrentDate(DayOf(*options.date));
     if (!frame.Create(options.viewKind)) {
         PrintError(frame.StartupError());
         return 1;
     }
+    // Result 4 of the item editors opens the platform's own editor.
+    InstallItemEditor(*frame.Session()->OutlookApp(), &frame);
     if (options.IsScreenshot())
         return WriteScreenshot(frame, options.screenshotFile, options.dialog) ? 0 : 1;
 

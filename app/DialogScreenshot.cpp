@@ -8,6 +8,9 @@
 #include "editors/OptionDlg.h"
 #include "editors/OptionWeatherDlg.h"
 #include "editors/TimeRangeDlg.h"
+#include "editors/item/ApptDlg.h"
+#include "editors/item/RecurrenceChoice.h"
+#include "editors/item/TaskDlg.h"
 #include "editors/recurrence/RecurrenceDailyDlg.h"
 #include "editors/recurrence/RecurrenceDlg.h"
 #include "editors/recurrence/RecurrenceMonthlyDlg.h"
@@ -17,9 +20,12 @@
 #include "editors/recurrence/RecurrenceYearlyDlg.h"
 #include "editors/reminder/ReminderAppDlg.h"
 #include "editors/reminder/ReminderTaskDlg.h"
+#include "pim/session/ItemDates.h"
 #include "pim/session/PimSession.h"
 #include "platform/store/OleTime.h"
+#include "platform/store/PimTypes.h"
 #include "platform/store/PoomItem.h"
+#include "platform/text/NotesText.h"
 #include "resources/Strings.h"
 #include "views/picker/CalendarDlg.h"
 
@@ -116,6 +122,48 @@ std::unique_ptr<QDialog> RecurrencePage(const QString& name, CMainFrame& frame)
     return nullptr;
 }
 
+// Keeps the sample item as long as the dialog that borrows it.
+class ItemKeeper : public QObject {
+public:
+    ItemKeeper(QObject* dialog, std::unique_ptr<PoomItem> item) : QObject(dialog), m_item(std::move(item)) {}
+
+private:
+    std::unique_ptr<PoomItem> m_item;
+};
+
+// An unsaved sample item on the frame's date: a screenshot writes nothing.
+std::unique_ptr<QDialog> ItemEditor(CMainFrame& frame, bool task)
+{
+    PimSession* session = frame.Session();
+    std::unique_ptr<PoomItem> item = session ? session->CreateItem(task ? olTaskItem : olAppointmentItem) : nullptr;
+    if (!item)
+        return nullptr;
+    const SolarDate day = DayOf(frame.GetCurrentDate());
+    const TimeValue start = TimeFromFields(day.year, day.month, day.day, 10, 0, 0);
+    const std::vector<uint8_t> notes = NotesFromText("안건: 다음 분기 계획");
+    item->SetBodyInk(Bytes(notes.begin(), notes.end()));
+    const ItemEditorContext context{frame.GetSettings(), *session, frame.GetCurrentDate(), {}};
+    std::unique_ptr<QDialog> dialog;
+    if (PoomTask* sample = item->AsTask()) {
+        sample->SetSubject("보고서 제출");
+        sample->SetStartDate(OleFromTime(start));
+        sample->SetDueDate(OleFromTime(start));
+        dialog = std::make_unique<CTaskDlg>(&frame, context, *sample, ItemEditorFlags{});
+    } else if (PoomAppointment* sample = item->AsAppointment()) {
+        sample->SetSubject("팀 회의");
+        sample->SetLocation("3층 회의실");
+        sample->SetStart(OleFromTime(start));
+        sample->SetEnd(OleFromTime(start + 5400));
+        sample->SetReminderSet(true);
+        WriteRecurrenceChoice(*sample, kRecurrenceWeekly, sample->Start());
+        session->SetItemColor(*sample, 0x3366CC);
+        dialog = std::make_unique<CApptDlg>(&frame, context, *sample, ItemEditorFlags{});
+    }
+    if (dialog)
+        new ItemKeeper(dialog.get(), std::move(item));
+    return dialog;
+}
+
 }  // namespace
 
 std::unique_ptr<QDialog> MakeScreenshotDialog(const QString& name, CMainFrame& frame)
@@ -125,6 +173,8 @@ std::unique_ptr<QDialog> MakeScreenshotDialog(const QString& name, CMainFrame& f
         return AnniversaryEditor<CAnniversaryDateDlg>(frame, false);
     if (name == QLatin1String("anniversary-day"))
         return AnniversaryEditor<CAnniversaryDayDlg>(frame, true);
+    if (name == QLatin1String("appointment") || name == QLatin1String("task"))
+        return ItemEditor(frame, name == QLatin1String("task"));
     if (name == QLatin1String("calendar")) {
         auto picker = std::make_unique<CCalendarDlg>(&frame, settings);
         picker->SetSelectedDate(frame.GetCurrentDate());

@@ -5,8 +5,12 @@
 #include "editors/AnniversaryDayDlg.h"
 #include "editors/OptionDlg.h"
 #include "editors/OptionWeatherDlg.h"
-#include "weather/WeatherSources.h"
+#include "editors/item/ApptDlg.h"
+#include "editors/item/TaskDlg.h"
+#include "editors/recurrence/RecurrenceWizard.h"
+#include "editors/reminder/Reminders.h"
 #include "views/picker/CalendarDlg.h"
+#include "weather/WeatherSources.h"
 
 namespace {
 
@@ -20,6 +24,40 @@ int RunAnniversaryEditor(QWidget* owner, const Settings& settings, const Anniver
 }
 
 }  // namespace
+
+EditorDialogs::EditorDialogs(const Settings& settings) : m_settings(settings)
+{
+    m_services.runRecurrence = [this](QWidget* owner, PoomItem& item, int& choice) {
+        return RunRecurrenceDlg(owner, m_settings, item, choice) == kDialogResultSaved;
+    };
+    m_services.runApptReminder = [this](QWidget* owner, bool& on, int& minutes) {
+        return RunReminderAppDlg(owner, m_settings, on, minutes);
+    };
+    m_services.runTaskReminder = [this](QWidget* owner, bool& on, double& time) {
+        return RunReminderTaskDlg(owner, m_settings, on, time);
+    };
+}
+
+int EditorDialogs::EditAppointment(QWidget* owner, PoomAppointment& item, ApptEditMode mode)
+{
+    PimSession* session = m_session ? m_session() : nullptr;
+    if (session == nullptr)
+        return kNoDialog;
+    const ItemEditorContext context{m_settings, *session, m_currentDate(), m_services};
+    CApptDlg dialog(owner, context, item,
+                    {mode == ApptEditMode::NewItem, mode == ApptEditMode::OccurrenceOnly});
+    return dialog.exec();
+}
+
+int EditorDialogs::EditTask(QWidget* owner, PoomTask& item, bool isNew)
+{
+    PimSession* session = m_session ? m_session() : nullptr;
+    if (session == nullptr)
+        return kNoDialog;
+    const ItemEditorContext context{m_settings, *session, m_currentDate(), m_services};
+    CTaskDlg dialog(owner, context, item, {isNew, false});
+    return dialog.exec();
+}
 
 int EditorDialogs::EditAnniversaryByDate(QWidget* owner, const AnniversaryEdit& edit)
 {

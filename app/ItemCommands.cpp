@@ -154,7 +154,8 @@ ViewUpdate ItemCommands::EditAppointment(const FrameSelection& selection)
     if (!occurrence)
         return ViewUpdate::None;
     const int result = m_ctx.dialogs.EditAppointment(m_ctx.owner, *occurrence, ApptEditMode::OccurrenceOnly);
-    DisplayWhenAsked(result, *occurrence);
+    // The platform's editor opens on the series, not on the occurrence.
+    DisplayWhenAsked(result, *item);
     return result == kNoDialog ? ViewUpdate::None : ViewUpdate::Redraw;
 }
 

@@ -19,15 +19,6 @@ namespace {
 // Longer names would not fit one line of the anniversary file.
 constexpr int kNameMaxLength = 200;
 
-std::optional<uint32_t> RunColorPicker(QWidget* owner, const Settings& settings, uint32_t color)
-{
-    CColorPicker picker(owner, settings);
-    picker.SetSelectedColor(color);
-    if (picker.exec() != kDialogResultSaved)
-        return std::nullopt;
-    return picker.SelectedColor();
-}
-
 }  // namespace
 
 QString ControlName(int id) { return QString::number(id); }

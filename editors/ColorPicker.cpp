@@ -91,3 +91,12 @@ bool CColorPicker::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
 }
+
+std::optional<uint32_t> RunColorPicker(QWidget* owner, const Settings& settings, uint32_t color)
+{
+    CColorPicker picker(owner, settings);
+    picker.SetSelectedColor(color);
+    if (picker.exec() != kDialogResultSaved)
+        return std::nullopt;
+    return picker.SelectedColor();
+}

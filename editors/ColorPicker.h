@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "editors/ColorGrid.h"
 #include "platform/shell/DeviceDialog.h"
@@ -35,3 +36,6 @@ private:
     mutable std::unique_ptr<ColorGrid> m_grid;
     mutable QSize m_gridFor;
 };
+
+// Runs the picker from `color`; the chosen colour, nothing when cancelled.
+std::optional<uint32_t> RunColorPicker(QWidget* owner, const Settings& settings, uint32_t color);

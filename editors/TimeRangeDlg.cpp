@@ -203,3 +203,5 @@ void CTimeRangeDlg::paintEvent(QPaintEvent* event)
     painter.setPen(Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
+
+void CTimeRangeDlg::EditEndFirst() { Edit(TimeRange::Edited::End, m_hours); }

@@ -25,6 +25,8 @@ public:
     void SetStart(TimeValue start);
     void SetEnd(TimeValue end);
     void SetTitle(const QString& title);
+    // Opens with the end time selected for editing instead of the start.
+    void EditEndFirst();
     TimeValue Start() const { return m_range.Start(); }
     TimeValue End() const { return m_range.End(); }
     const TimeRange& Range() const { return m_range; }

@@ -89,7 +89,7 @@ constexpr std::array kStrings{
                 "  --screenshot F    창을 화면 밖에서 그려 PNG 파일 F로 저장하고 끝냄\n"
                 "  --view NAME       처음 보기: week, month-lunar, month-weather, anniversaries\n"
                 "  --dialog NAME     프레임 위 대화상자의 그림: anniversary-date, anniversary-day,\n"
-                "                    calendar, color, time-range\n"
+                "                    calendar, color, time-range, appointment, task\n"
                 "  --date DATE       오늘 대신 처음 보여줄 날짜\n"
                 "  --help, -h        이 도움말\n"},
     StringEntry{IDS_APP_UNKNOWN_OPTION, "알 수 없는 옵션입니다: %s"},
@@ -129,6 +129,22 @@ constexpr std::array kStrings{
     StringEntry{IDS_DAYS_LEFT_TOMORROW, "내일"},
     StringEntry{IDS_COMMAND_UNAVAILABLE, "이 기능은 아직 사용할 수 없습니다."},
     StringEntry{IDS_WEATHER_CREDIT, "날씨 정보: Open-Meteo.com (CC BY 4.0)"},
+    StringEntry{IDS_APPT_CAPTION, "일정"},
+    StringEntry{IDS_TASK_CAPTION, "작업"},
+    StringEntry{IDS_LABEL_PLACE, "약속장소:"},
+    StringEntry{IDS_CHECK_ALL_DAY, "종일일정"},
+    StringEntry{IDS_LABEL_START_DATE, "시작일자:"},
+    StringEntry{IDS_LABEL_END_DATE, "종료일자:"},
+    StringEntry{IDS_LABEL_TASK_TITLE, "작업제목:"},
+    StringEntry{IDS_LABEL_IMPORTANCE, "중요도:"},
+    StringEntry{IDS_IMPORTANCE_HIGH, "H"},
+    StringEntry{IDS_IMPORTANCE_NORMAL, "M"},
+    StringEntry{IDS_IMPORTANCE_LOW, "L"},
+    StringEntry{IDS_CHECK_TASK_COMPLETE, "작업완료"},
+    StringEntry{IDS_CHECK_TASK_START, "시작:"},
+    StringEntry{IDS_CHECK_TASK_DUE, "기한:"},
+    StringEntry{IDS_KEY_NOTES, "노트"},
+    StringEntry{IDS_ITEM_SAVE_FAILED, "항목을 저장하지 못했습니다.\n\n%s"},
     StringEntry{IDS_ENTER_INTEGER_BETWEEN, "Enter an integer between %s and %s."},
     StringEntry{IDS_RECUR_CHOICE_NONE, "없음"},
     StringEntry{IDS_RECUR_CHOICE_NONE + 1, "매일"},

@@ -95,6 +95,23 @@ enum StringId : int {
     IDS_DAYS_LEFT_TOMORROW = 472,
     IDS_COMMAND_UNAVAILABLE = 473,
     IDS_WEATHER_CREDIT = 480,            // the forecast service's attribution
+    // The appointment and task editors.
+    IDS_APPT_CAPTION = 500,
+    IDS_TASK_CAPTION = 501,
+    IDS_LABEL_PLACE = 502,
+    IDS_CHECK_ALL_DAY = 503,
+    IDS_LABEL_START_DATE = 504,
+    IDS_LABEL_END_DATE = 505,
+    IDS_LABEL_TASK_TITLE = 506,
+    IDS_LABEL_IMPORTANCE = 507,
+    IDS_IMPORTANCE_HIGH = 508,
+    IDS_IMPORTANCE_NORMAL = 509,
+    IDS_IMPORTANCE_LOW = 510,
+    IDS_CHECK_TASK_COMPLETE = 511,
+    IDS_CHECK_TASK_START = 512,
+    IDS_CHECK_TASK_DUE = 513,
+    IDS_KEY_NOTES = 514,
+    IDS_ITEM_SAVE_FAILED = 515,   // %s: why
     // The recurrence wizard and the reminder dialogs.
     IDS_ENTER_INTEGER_BETWEEN = 600,     // %s: the least, %s: the greatest
     IDS_RECUR_CHOICE_NONE = 601,         // then "매일", "매주", "매월", "매년", "<되풀이 편집>"

@@ -1,0 +1,45 @@
+#include "editors/item/ItemControls.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QPushButton>
+
+#include "editors/AnniversaryDlg.h"
+#include "resources/Strings.h"
+
+QDate PickerDate(TimeValue t)
+{
+    const TimeParts parts = *PartsFromTime(t);
+    return QDate(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday);
+}
+
+TimeValue TimeOnPickerDate(const QDate& date, int hour, int minute)
+{
+    return TimeFromFields(date.year(), date.month(), date.day(), hour, minute, 0);
+}
+
+QDateEdit* MakeDatePicker(QWidget* parent, int id)
+{
+    auto* picker = new QDateEdit(parent);
+    picker->setObjectName(ControlName(id));
+    picker->setCalendarPopup(true);
+    // Short enough for the narrow pickers at 96 dpi.
+    picker->setDisplayFormat(QStringLiteral("yy-MM-dd"));
+    // The dates a time value can hold.
+    picker->setDateRange(QDate(1970, 1, 2), QDate(2105, 12, 31));
+    return picker;
+}
+
+QCheckBox* MakeCheck(QWidget* parent, int id, int textId)
+{
+    auto* check = new QCheckBox(LoadString(textId), parent);
+    check->setObjectName(ControlName(id));
+    return check;
+}
+
+QPushButton* MakePushButton(QWidget* parent, int id, const QString& text)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(ControlName(id));
+    return button;
+}
