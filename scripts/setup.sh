@@ -11,6 +11,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-nanum fonts-dejavu-core
   clang libclang-rt-dev tzdata
+  python3   # the local weather server the tests start
 )
 
 missing=()
