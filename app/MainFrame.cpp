@@ -8,7 +8,7 @@
 
 #include "app/ButtonRow.h"
 #include "app/FrameDialogs.h"
-#include "app/FrameStoreWindow.h"
+#include "platform/shell/PostingStoreWindow.h"
 #include "agenda/PimWeekItemSource.h"
 #include "calendar/AnniversaryFile.h"
 #include "pim/session/PimSession.h"
@@ -88,7 +88,7 @@ void CMainFrame::SetDialogs(std::unique_ptr<FrameDialogs> dialogs)
 
 bool CMainFrame::Create(int firstViewKind)
 {
-    m_storeWindow = std::make_unique<FrameStoreWindow>(this);
+    m_storeWindow = std::make_unique<PostingStoreWindow>(this);
     m_session = std::make_unique<PimSession>(StoreFile());
     if (!m_session->OpenPoom(m_storeWindow.get()))
         return FailStartup(IDS_POOM_INIT_FAILED);

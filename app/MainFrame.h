@@ -28,7 +28,7 @@ class CMonthViewLunar;
 class CMonthViewWeather;
 class CWeekView;
 class FrameDialogs;
-class FrameStoreWindow;
+class PostingStoreWindow;
 class ItemCommands;
 class PimSession;
 class PimWeekItemSource;
@@ -163,7 +163,7 @@ private:
     TimeValue currentDate = 0;
     TimeValue weekStart = 0;
     TimeValue weekEnd = 0;
-    std::unique_ptr<FrameStoreWindow> m_storeWindow;  // where the store's notifications go
+    std::unique_ptr<PostingStoreWindow> m_storeWindow;  // where the store's notifications go
     std::unique_ptr<PimSession> m_session;            // object model and both databases
     std::unique_ptr<PimWeekItemSource> m_itemSource;
     AnniversaryList anniversaries;

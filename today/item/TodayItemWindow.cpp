@@ -11,7 +11,7 @@
 #include "platform/shell/ShellServices.h"
 #include "resources/StringTable.h"
 #include "settings/ChangeFlags.h"
-#include "today/item/ItemStoreWindow.h"
+#include "platform/shell/PostingStoreWindow.h"
 #include "today/listing/TodaySettings.h"
 
 namespace {
@@ -58,7 +58,7 @@ CTodayItemWnd::~CTodayItemWnd() { CloseStore(); }
 bool CTodayItemWnd::OpenStoreForNotifications()
 {
     CloseStore();
-    m_storeWindow = std::make_unique<ItemStoreWindow>(this);
+    m_storeWindow = std::make_unique<PostingStoreWindow>(this);
     m_notifyRequest = std::make_unique<CENOTIFYREQUEST>();
     m_notifyRequest->hwnd = m_storeWindow.get();
     m_notifyRequest->dwFlags = CEDB_EXNOTIFICATION;

@@ -15,7 +15,7 @@
 #include "today/listing/TodayEntry.h"
 #include "today/listing/TodayHeight.h"
 
-class ItemStoreWindow;
+class PostingStoreWindow;
 
 struct TodayItemTraits {
     int classNameId;           // string resource: window class and title
@@ -70,7 +70,7 @@ private:
     int m_lineHeight = 0;  // set by the last paint
     CEGUID m_volume;
     CEDBHANDLE m_database = kInvalidDbHandle;
-    std::unique_ptr<ItemStoreWindow> m_storeWindow;
+    std::unique_ptr<PostingStoreWindow> m_storeWindow;
     std::unique_ptr<CENOTIFYREQUEST> m_notifyRequest;
 };
 
