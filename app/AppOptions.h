@@ -29,7 +29,7 @@ inline constexpr const char* kScreenshotDialogs[] = {
     "recurrence",           "recurrence-pattern",  "recurrence-daily",   "recurrence-weekly",
     "recurrence-monthly",   "recurrence-yearly",   "recurrence-range",   "reminder-appointment",
     "reminder-task",        "time-range",         "options",            "weather-server",
-    "appointment",          "task"};
+    "appointment",          "task",               "notes"};
 
 struct ParsedOptions {
     AppOptions options;

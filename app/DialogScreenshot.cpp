@@ -1,5 +1,7 @@
 #include "app/DialogScreenshot.h"
 
+#include <cmath>
+
 #include "app/EditorDialogs.h"
 #include "app/MainFrame.h"
 #include "editors/AnniversaryDateDlg.h"
@@ -11,6 +13,7 @@
 #include "editors/item/ApptDlg.h"
 #include "editors/item/RecurrenceChoice.h"
 #include "editors/item/TaskDlg.h"
+#include "editors/notes/NotesDlg.h"
 #include "editors/recurrence/RecurrenceDailyDlg.h"
 #include "editors/recurrence/RecurrenceDlg.h"
 #include "editors/recurrence/RecurrenceMonthlyDlg.h"
@@ -22,6 +25,7 @@
 #include "editors/reminder/ReminderTaskDlg.h"
 #include "pim/session/ItemDates.h"
 #include "pim/session/PimSession.h"
+#include "platform/ink/InkStream.h"
 #include "platform/store/OleTime.h"
 #include "platform/store/PimTypes.h"
 #include "platform/store/PoomItem.h"
@@ -164,6 +168,34 @@ std::unique_ptr<QDialog> ItemEditor(CMainFrame& frame, bool task)
     return dialog;
 }
 
+// Typed notes with a circle and an underline drawn over them.
+std::vector<uint8_t> SampleNotesBlob()
+{
+    InkContent content;
+    content.text = "안건: 다음 분기 계획\n- 예산 검토\n- 일정 확정";
+    InkStroke circle{0x00CC3322, 2, {}};
+    for (int degrees = 0; degrees <= 360; degrees += 15) {
+        const double angle = degrees * 3.14159265 / 180.0;
+        circle.points.push_back({static_cast<int32_t>(150 + 40 * std::cos(angle)),
+                                 static_cast<int32_t>(40 + 14 * std::sin(angle))});
+    }
+    InkStroke underline{0x00AA5500, 2, {{12, 60}, {40, 64}, {70, 59}, {100, 64}, {130, 60}}};
+    content.strokes = {circle, underline};
+    return WriteInkStream(content);
+}
+
+struct SampleNotes {
+    std::vector<uint8_t> notes;
+};
+
+class ScreenshotNotesDlg : private SampleNotes, public CNotesDlg {
+public:
+    explicit ScreenshotNotesDlg(CMainFrame& frame)
+        : SampleNotes{SampleNotesBlob()}, CNotesDlg(&frame, frame.GetSettings(), notes)
+    {
+    }
+};
+
 }  // namespace
 
 std::unique_ptr<QDialog> MakeScreenshotDialog(const QString& name, CMainFrame& frame)
@@ -175,6 +207,8 @@ std::unique_ptr<QDialog> MakeScreenshotDialog(const QString& name, CMainFrame& f
         return AnniversaryEditor<CAnniversaryDayDlg>(frame, true);
     if (name == QLatin1String("appointment") || name == QLatin1String("task"))
         return ItemEditor(frame, name == QLatin1String("task"));
+    if (name == QLatin1String("notes"))
+        return std::make_unique<ScreenshotNotesDlg>(frame);
     if (name == QLatin1String("calendar")) {
         auto picker = std::make_unique<CCalendarDlg>(&frame, settings);
         picker->SetSelectedDate(frame.GetCurrentDate());

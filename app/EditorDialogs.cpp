@@ -7,6 +7,7 @@
 #include "editors/OptionWeatherDlg.h"
 #include "editors/item/ApptDlg.h"
 #include "editors/item/TaskDlg.h"
+#include "editors/notes/NotesDlg.h"
 #include "editors/recurrence/RecurrenceWizard.h"
 #include "editors/reminder/Reminders.h"
 #include "views/picker/CalendarDlg.h"
@@ -35,6 +36,9 @@ EditorDialogs::EditorDialogs(const Settings& settings) : m_settings(settings)
     };
     m_services.runTaskReminder = [this](QWidget* owner, bool& on, double& time) {
         return RunReminderTaskDlg(owner, m_settings, on, time);
+    };
+    m_services.runNotes = [this](QWidget* owner, std::vector<uint8_t>& notes) {
+        return RunNotesDlg(owner, m_settings, notes) == kDialogResultSaved;
     };
 }
 

@@ -1,5 +1,5 @@
 // The frame's dialogs as the application runs them: the appointment, task and
-// anniversary editors with the recurrence and reminder dialogs they open, the
+// anniversary editors with the recurrence, reminder and notes dialogs they open, the
 // date picker, the options and the weather-server dialog.
 #pragma once
 

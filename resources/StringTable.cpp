@@ -145,6 +145,8 @@ constexpr std::array kStrings{
     StringEntry{IDS_CHECK_TASK_DUE, "기한:"},
     StringEntry{IDS_KEY_NOTES, "노트"},
     StringEntry{IDS_ITEM_SAVE_FAILED, "항목을 저장하지 못했습니다.\n\n%s"},
+    StringEntry{IDS_NOTES_CAPTION, "노트"},
+    StringEntry{IDS_KEY_PEN_MODE, "펜모드"},
     StringEntry{IDS_ENTER_INTEGER_BETWEEN, "Enter an integer between %s and %s."},
     StringEntry{IDS_RECUR_CHOICE_NONE, "없음"},
     StringEntry{IDS_RECUR_CHOICE_NONE + 1, "매일"},

@@ -112,6 +112,9 @@ enum StringId : int {
     IDS_CHECK_TASK_DUE = 513,
     IDS_KEY_NOTES = 514,
     IDS_ITEM_SAVE_FAILED = 515,   // %s: why
+    // The notes dialog.
+    IDS_NOTES_CAPTION = 520,
+    IDS_KEY_PEN_MODE = 521,
     // The recurrence wizard and the reminder dialogs.
     IDS_ENTER_INTEGER_BETWEEN = 600,     // %s: the least, %s: the greatest
     IDS_RECUR_CHOICE_NONE = 601,         // then "매일", "매주", "매월", "매년", "<되풀이 편집>"

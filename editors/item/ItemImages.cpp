@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "platform/shell/Density.h"
+#include "resources/CommandIds.h"
 
 // The images live in a static library; naming their initialiser keeps the
 // linker from dropping them.
@@ -21,10 +22,11 @@ namespace {
 
 constexpr std::array<int, kImageSetCount> kImageSizes{18, 25, 36};
 
-QPixmap Draw(const char* name, int dpiX)
+constexpr int kCommandIconSide96 = 16;
+
+QPixmap Draw(const char* name, int side)
 {
     EnsureImagesRegistered();
-    const int side = ItemImageSize(dpiX);
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QSvgRenderer svg(QStringLiteral(":/dayvane/editor/%1.svg").arg(QLatin1String(name)));
@@ -39,16 +41,38 @@ QPixmap Draw(const char* name, int dpiX)
 
 int ItemImageSize(int dpiX) { return kImageSizes[static_cast<size_t>(ImageSetForDpi(dpiX))]; }
 
-QPixmap ReminderImage(bool set, int dpiX) { return Draw(set ? "reminder-on" : "reminder-off", dpiX); }
+QPixmap ReminderImage(bool set, int dpiX) { return Draw(set ? "reminder-on" : "reminder-off", ItemImageSize(dpiX)); }
 
 QPixmap RecurrenceButtonImage(RecurrenceImage image, int dpiX)
 {
     switch (image) {
     case RecurrenceImage::Recurring:
-        return Draw("recurrence-on", dpiX);
+        return Draw("recurrence-on", ItemImageSize(dpiX));
     case RecurrenceImage::OccurrenceOnly:
-        return Draw("recurrence-occurrence", dpiX);
+        return Draw("recurrence-occurrence", ItemImageSize(dpiX));
     default:
-        return Draw("recurrence-off", dpiX);
+        return Draw("recurrence-off", ItemImageSize(dpiX));
     }
+}
+
+QIcon EditorCommandIcon(int commandId)
+{
+    const char* name = nullptr;
+    switch (commandId) {
+    case ID_DIALOG_OK:
+        name = "command-save";
+        break;
+    case ID_DIALOG_CANCEL:
+        name = "command-cancel";
+        break;
+    case ID_NOTES_PEN_MODE:
+        name = "command-pen";
+        break;
+    case ID_NOTES_CLEAR:
+        name = "command-clear";
+        break;
+    default:
+        return {};
+    }
+    return QIcon(Draw(name, ScaleX(kCommandIconSide96)));
 }

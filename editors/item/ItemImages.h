@@ -1,7 +1,9 @@
 // The reminder and recurrence button images of the item editors, in the
-// three density sets: 18, 25 and 36 pixels square.
+// three density sets: 18, 25 and 36 pixels square; and the images of the
+// editors' command bar buttons.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 enum class RecurrenceImage {
@@ -14,3 +16,7 @@ enum class RecurrenceImage {
 int ItemImageSize(int dpiX);
 QPixmap ReminderImage(bool set, int dpiX);
 QPixmap RecurrenceButtonImage(RecurrenceImage image, int dpiX);
+
+// The command bar image of a dialog command (save, cancel, pen mode, clear
+// notes) at the device's density; null for a command without one.
+QIcon EditorCommandIcon(int commandId);
