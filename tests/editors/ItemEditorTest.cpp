@@ -5,8 +5,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <SQLiteCpp/Database.h>
-
 #include "editors/BitmapButtonEx.h"
 #include "editors/EditEx.h"
 #include "editors/item/ApptDlg.h"
@@ -21,28 +19,9 @@
 #include "settings/Settings.h"
 #include "tests/platform/shell/QtTestApp.h"
 #include "tests/platform/store/StoreTestSupport.h"
+#include "tests/platform/store/StoredRows.h"
 
 namespace {
-
-// Every row of every table but the change journal, which records reads of
-// the store's own bookkeeping too. Only while no session is open.
-std::string StoredRows(const std::filesystem::path& file)
-{
-    SQLite::Database db(file.string(), SQLite::OPEN_READONLY);
-    std::string rows;
-    SQLite::Statement tables(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name");
-    while (tables.executeStep()) {
-        const std::string table = tables.getColumn(0).getString();
-        SQLite::Statement query(db, "SELECT * FROM \"" + table + "\"");
-        while (query.executeStep()) {
-            rows += table + ":";
-            for (int i = 0; i < query.getColumnCount(); ++i)
-                rows += query.getColumn(i).getString() + "|";
-            rows += "\n";
-        }
-    }
-    return rows;
-}
 
 template <typename Widget>
 Widget* Control(QWidget& dialog, int id)
