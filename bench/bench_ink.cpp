@@ -2,24 +2,13 @@
 // and into another, the way an editor takes and reloads its notes.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
+#include "bench/OffscreenApplication.h"
 #include "platform/ink/InkControl.h"
 #include "platform/ink/InkNotes.h"
 #include "platform/ink/InkStream.h"
 #include "platform/ink/InkSurface.h"
 
 namespace {
-
-void EnsureApplication()
-{
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "bench_ink";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(argc, argv);
-}
 
 // About 1 MB in the stream form: a page of text and many pen strokes.
 InkContent MegabyteOfInk()
@@ -36,7 +25,7 @@ InkContent MegabyteOfInk()
 
 void BM_InkStreamOutAndIn(benchmark::State& state)
 {
-    EnsureApplication();
+    EnsureOffscreenApplication();
     InkControl source;
     InkControl target;
     source.InnerWindow()->SetContent(MegabyteOfInk());
