@@ -1,7 +1,5 @@
 #include "app/DialogScreenshot.h"
 
-#include <cmath>
-
 #include "app/EditorDialogs.h"
 #include "app/MainFrame.h"
 #include "editors/AnniversaryDateDlg.h"
@@ -146,7 +144,10 @@ std::unique_ptr<QDialog> ItemEditor(CMainFrame& frame, bool task)
     const TimeValue start = TimeFromFields(day.year, day.month, day.day, 10, 0, 0);
     const std::vector<uint8_t> notes = NotesFromText("안건: 다음 분기 계획");
     item->SetBodyInk(Bytes(notes.begin(), notes.end()));
-    const ItemEditorContext context{frame.GetSettings(), *session, frame.GetCurrentDate(), {}};
+    // The frame's services, so that the editor shows the buttons the application shows.
+    const auto* services = dynamic_cast<const EditorDialogs*>(&frame.Dialogs());
+    const ItemEditorContext context{frame.GetSettings(), *session, frame.GetCurrentDate(),
+                                    services != nullptr ? services->ItemServices() : ItemEditorServices{}};
     std::unique_ptr<QDialog> dialog;
     if (PoomTask* sample = item->AsTask()) {
         sample->SetSubject("보고서 제출");
@@ -168,19 +169,15 @@ std::unique_ptr<QDialog> ItemEditor(CMainFrame& frame, bool task)
     return dialog;
 }
 
-// Typed notes with a circle and an underline drawn over them.
+// Typed notes with handwriting over them: the first line underlined, a tick
+// beside the last. Kept within the left half so that it shows at 200 %.
 std::vector<uint8_t> SampleNotesBlob()
 {
     InkContent content;
     content.text = "안건: 다음 분기 계획\n- 예산 검토\n- 일정 확정";
-    InkStroke circle{0x00CC3322, 2, {}};
-    for (int degrees = 0; degrees <= 360; degrees += 15) {
-        const double angle = degrees * 3.14159265 / 180.0;
-        circle.points.push_back({static_cast<int32_t>(150 + 40 * std::cos(angle)),
-                                 static_cast<int32_t>(40 + 14 * std::sin(angle))});
-    }
-    InkStroke underline{0x00AA5500, 2, {{12, 60}, {40, 64}, {70, 59}, {100, 64}, {130, 60}}};
-    content.strokes = {circle, underline};
+    const InkStroke underline{0x00AA5500, 2, {{3, 16}, {30, 18}, {60, 15}, {90, 18}, {105, 16}}};
+    const InkStroke tick{0x002222CC, 2, {{78, 38}, {84, 44}, {98, 28}}};
+    content.strokes = {underline, tick};
     return WriteInkStream(content);
 }
 

@@ -28,6 +28,7 @@ public:
     }
     // The recurrence, reminder and notes dialogs the item editors open.
     void SetItemEditorServices(ItemEditorServices services) { m_services = std::move(services); }
+    const ItemEditorServices& ItemServices() const { return m_services; }
 
     int EditAppointment(QWidget* owner, PoomAppointment& item, ApptEditMode mode) override;
     int EditTask(QWidget* owner, PoomTask& item, bool isNew) override;

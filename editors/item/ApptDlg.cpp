@@ -65,6 +65,8 @@ CApptDlg::CApptDlg(QWidget* owner, const ItemEditorContext& context, PoomAppoint
     Place(m_endDate, 41, 60, 49, 12);
     m_endTime = MakePushButton(Client(), IDC_APPT_END_TIME, {});
     Place(m_endTime, 92, 60, 40, 12);
+    FitDatePickerText(m_startDate);
+    FitDatePickerText(m_endDate);
     for (QPushButton* timeButton : {m_startTime, m_endTime})
         timeButton->setStyleSheet(QStringLiteral("background-color: white"));
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFontInfo>
 #include <QPushButton>
 
 #include "editors/AnniversaryDlg.h"
@@ -28,6 +29,18 @@ QDateEdit* MakeDatePicker(QWidget* parent, int id)
     // The dates a time value can hold.
     picker->setDateRange(QDate(1970, 1, 2), QDate(2105, 12, 31));
     return picker;
+}
+
+void FitDatePickerText(QDateEdit* picker)
+{
+    constexpr int kSmallestPixels = 8;
+    QFont font = picker->font();
+    int pixels = QFontInfo(font).pixelSize();
+    // The template's narrow pickers at 96 dpi cut the last digit otherwise.
+    while (picker->sizeHint().width() > picker->width() && pixels > kSmallestPixels) {
+        font.setPixelSize(--pixels);
+        picker->setFont(font);
+    }
 }
 
 QCheckBox* MakeCheck(QWidget* parent, int id, int textId)

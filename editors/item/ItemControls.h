@@ -16,5 +16,7 @@ QDate PickerDate(TimeValue t);
 TimeValue TimeOnPickerDate(const QDate& date, int hour, int minute);
 
 QDateEdit* MakeDatePicker(QWidget* parent, int id);
+// Once placed: a smaller font where the date would not fit its width.
+void FitDatePickerText(QDateEdit* picker);
 QCheckBox* MakeCheck(QWidget* parent, int id, int textId);
 QPushButton* MakePushButton(QWidget* parent, int id, const QString& text);

@@ -20,7 +20,6 @@
 #include "platform/shell/ShellServices.h"
 #include "platform/store/PoomItem.h"
 #include "resources/CommandIds.h"
-#include "resources/DialogCommands.h"
 #include "resources/Menus.h"
 #include "resources/Strings.h"
 #include "settings/Settings.h"
@@ -49,9 +48,10 @@ MenuDesc ItemEditorMenu(bool canEditNotes)
 
 std::vector<CommandBarButton> ItemEditorButtons(bool canEditNotes)
 {
-    std::vector<CommandBarButton> buttons = SaveCancelButtons();
+    std::vector<CommandBarButton> buttons{EditorImageButton(ID_DIALOG_OK, IDS_KEY_SAVE),
+                                          EditorImageButton(ID_DIALOG_CANCEL, IDS_KEY_CANCEL)};
     if (canEditNotes)
-        buttons.push_back(TextButton(ID_NOTES_EDIT, IDS_KEY_NOTES));
+        buttons.push_back(EditorImageButton(ID_NOTES_EDIT, IDS_KEY_NOTES));
     return buttons;
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/shell/Density.h"
 #include "resources/CommandIds.h"
+#include "resources/Strings.h"
 
 // The images live in a static library; naming their initialiser keeps the
 // linker from dropping them.
@@ -71,8 +72,17 @@ QIcon EditorCommandIcon(int commandId)
     case ID_NOTES_CLEAR:
         name = "command-clear";
         break;
+    case ID_NOTES_EDIT:
+        name = "command-notes";
+        break;
     default:
         return {};
     }
     return QIcon(Draw(name, ScaleX(kCommandIconSide96)));
+}
+
+CommandBarButton EditorImageButton(int commandId, int stringId, bool checkable, bool checked)
+{
+    return CommandBarButton(commandId, stringId != 0 ? LoadString(stringId) : QString(), EditorCommandIcon(commandId),
+                            checkable, checked);
 }

@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "platform/shell/CommandBar.h"
+
 enum class RecurrenceImage {
     None,            // grey arrows
     Recurring,       // blue arrows
@@ -17,6 +19,9 @@ int ItemImageSize(int dpiX);
 QPixmap ReminderImage(bool set, int dpiX);
 QPixmap RecurrenceButtonImage(RecurrenceImage image, int dpiX);
 
-// The command bar image of a dialog command (save, cancel, pen mode, clear
-// notes) at the device's density; null for a command without one.
+// The command bar image of a dialog command (save, cancel, notes, pen mode,
+// clear notes) at the device's density; null for a command without one.
 QIcon EditorCommandIcon(int commandId);
+// A command bar button with the command's image and a text from the string
+// table (none for stringId 0).
+CommandBarButton EditorImageButton(int commandId, int stringId, bool checkable = false, bool checked = false);

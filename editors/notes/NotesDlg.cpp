@@ -17,16 +17,11 @@
 
 namespace {
 
-CommandBarButton ImageButton(int commandId, int stringId, bool checkable = false, bool checked = false)
-{
-    return CommandBarButton(commandId, stringId != 0 ? LoadString(stringId) : QString(),
-                            EditorCommandIcon(commandId), checkable, checked);
-}
-
 std::vector<CommandBarButton> NotesButtons(bool penMode)
 {
-    return {ImageButton(ID_DIALOG_OK, IDS_KEY_SAVE), ImageButton(ID_DIALOG_CANCEL, IDS_KEY_CANCEL),
-            ImageButton(ID_NOTES_PEN_MODE, IDS_KEY_PEN_MODE, true, penMode), ImageButton(ID_NOTES_CLEAR, 0)};
+    return {EditorImageButton(ID_DIALOG_OK, IDS_KEY_SAVE), EditorImageButton(ID_DIALOG_CANCEL, IDS_KEY_CANCEL),
+            EditorImageButton(ID_NOTES_PEN_MODE, IDS_KEY_PEN_MODE, true, penMode),
+            EditorImageButton(ID_NOTES_CLEAR, 0)};
 }
 
 }  // namespace
