@@ -202,3 +202,20 @@ bool PoomApplication::SetItemSource(CEOID oid, std::string_view ical)
         return true;
     });
 }
+
+bool PoomApplication::SetItemUid(CEOID oid, std::string_view uid)
+{
+    if (!LoggedOn()) {
+        m_error = "저장소에 로그온되어 있지 않습니다.";
+        return false;
+    }
+    return GuardStore(m_error, [&] {
+        WriteTransaction transaction(*m_session->connection);
+        if (!ItemIdentity(*m_session->connection).SetUid(oid, uid)) {
+            m_error = "다른 항목이 이미 이 UID를 씁니다.";
+            return false;
+        }
+        transaction.Commit();
+        return true;
+    });
+}

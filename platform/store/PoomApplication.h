@@ -60,6 +60,8 @@ public:
     // item holding a UID, and the component text an item was imported from.
     std::string ItemUid(CEOID oid);
     std::optional<CEOID> FindItemByUid(std::string_view uid);
+    // False when another item holds `uid`.
+    bool SetItemUid(CEOID oid, std::string_view uid);
     std::optional<std::string> ItemSource(CEOID oid);
     // Empty text forgets it.
     bool SetItemSource(CEOID oid, std::string_view ical);
