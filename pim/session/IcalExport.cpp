@@ -322,10 +322,15 @@ private:
                 icalcomponent_add_property(c, icalproperty_new_location(appt->Location().c_str()));
         }
         const Bytes& notes = item.BodyInk();
-        if (!original || original->notes.value_or(Bytes{}) != notes) {
+        // Notes of no text are none, as a "DESCRIPTION:" of the file reads.
+        const auto plain = [](const Bytes& b) {
+            const auto text = TextFromNotes(b);
+            return text && text->empty() ? Bytes{} : b;
+        };
+        if (!original || plain(original->notes.value_or(Bytes{})) != plain(notes)) {
             RemoveAll(c, ICAL_DESCRIPTION_PROPERTY);
             RemoveX(c, "X-DAYVANE-INK");
-            if (!notes.empty()) {
+            if (!plain(notes).empty()) {
                 if (const auto text = TextFromNotes(notes))
                     icalcomponent_add_property(c, icalproperty_new_description(text->c_str()));
                 else
