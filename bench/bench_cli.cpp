@@ -1,5 +1,5 @@
 // dayvane-cli as a whole process: the full lunar table printed once, and an
-// iCalendar file of 10,000 events imported into an empty store.
+// iCalendar file of 10,000 and of 100,000 events imported into an empty store.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -11,17 +11,15 @@
 
 namespace {
 
-constexpr int kImportedEvents = 10000;
-
 // Events spread over twenty years, one in ten weekly with an end, every
 // fourth with a reminder and a location.
-std::filesystem::path WriteTenThousandEvents(const std::filesystem::path& folder)
+std::filesystem::path WriteEvents(const std::filesystem::path& folder, int count)
 {
-    const std::filesystem::path file = folder / "events.ics";
+    const std::filesystem::path file = folder / ("events-" + std::to_string(count) + ".ics");
     std::ofstream out(file, std::ios::binary);
     out << "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Dayvane//bench//KO\r\n";
     char line[128];
-    for (int i = 0; i < kImportedEvents; ++i) {
+    for (int i = 0; i < count; ++i) {
         const int year = 2010 + i % 20;
         const int month = 1 + i % 12;
         const int day = 1 + i % 28;
@@ -55,10 +53,10 @@ static void BM_CliLunarWholeRange(benchmark::State& state)
 }
 BENCHMARK(BM_CliLunarWholeRange)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-static void BM_CliImportTenThousandEvents(benchmark::State& state)
+static void BM_CliImportEvents(benchmark::State& state)
 {
     CliRunner files;
-    const std::filesystem::path ics = WriteTenThousandEvents(files.Device().parent_path());
+    const std::filesystem::path ics = WriteEvents(files.Device().parent_path(), int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         {
@@ -71,4 +69,4 @@ static void BM_CliImportTenThousandEvents(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_CliImportTenThousandEvents)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_CliImportEvents)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);

@@ -224,6 +224,19 @@ constexpr std::array kStrings{
     StringEntry{IDS_TODAY_EVENTS_ALL, "전체 일정 표시"},
     StringEntry{IDS_TODAY_TASKS_COUNT, "%s개의 할일 표시"},
     StringEntry{IDS_TODAY_TASKS_ALL, "모든 할일 표시"},
+    StringEntry{IDS_ICAL_NOT_A_PROPERTY, "속성 줄이 아니어서 건너뜁니다 (':'가 없습니다)"},
+    StringEntry{IDS_ICAL_OUTSIDE_CALENDAR, "VCALENDAR 밖의 줄이어서 건너뜁니다"},
+    StringEntry{IDS_ICAL_MISSING_END, " 줄이 없습니다"},
+    StringEntry{IDS_ICAL_END_WITHOUT_BEGIN, " 줄에 맞는 BEGIN이 없어 건너뜁니다"},
+    StringEntry{IDS_ICAL_CALENDAR_UNCLOSED, "END:VCALENDAR 줄이 없습니다"},
+    StringEntry{IDS_ICAL_NOT_IMPORTED, "가져오지 않았습니다: "},
+    StringEntry{IDS_ICAL_UNREADABLE_PROPERTY, " 속성을 읽을 수 없습니다"},
+    StringEntry{IDS_ICAL_NOT_IMPORTED_COUNT, "항목 %d개는 가져오지 못했습니다."},
+    StringEntry{IDS_ICAL_UPDATED_COUNT, "그 가운데 %d개는 같은 UID의 항목을 새로 고쳤습니다."},
+    StringEntry{IDS_ICAL_ONE_UID_ONLY, "한 UID의 일정이나 작업만 담아야 합니다"},
+    StringEntry{IDS_ICAL_NO_ITEM, "일정이나 작업이 없습니다"},
+    StringEntry{IDS_ICAL_ITEM_MISSING, "항목이 저장소에 없습니다"},
+    StringEntry{IDS_ICAL_UID_TAKEN, "다른 항목이 이미 이 UID를 씁니다"},
 };
 
 constexpr bool IsSortedById()

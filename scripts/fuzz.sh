@@ -15,8 +15,11 @@ fi
 cmake --build "$dir" -j"$(nproc)" --target "${targets[@]}" >/dev/null
 for t in "${targets[@]}"; do
   mkdir -p "$dir/corpus/$t"
+  # Seeds (real files of the kind the target reads) start the search; new finds go to the first folder.
+  seeds=()
+  if [ -d "$root/fuzz/seeds/$t" ]; then seeds=("$root/fuzz/seeds/$t"); fi
   echo "== $t (${seconds}s)"
-  if ! "$dir/fuzz/$t" -max_total_time="$seconds" -print_final_stats=1 "$dir/corpus/$t" >"$dir/$t.log" 2>&1; then
+  if ! "$dir/fuzz/$t" -max_total_time="$seconds" -print_final_stats=1 "$dir/corpus/$t" "${seeds[@]}" >"$dir/$t.log" 2>&1; then
     tail -n 40 "$dir/$t.log" >&2
     echo "$t found a failure (log: $dir/$t.log)" >&2
     exit 1

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <ostream>
@@ -11,6 +12,7 @@
 #include "pim/session/IcalExport.h"
 #include "pim/session/IcalImport.h"
 #include "pim/session/PimSession.h"
+#include "resources/StringTable.h"
 #include "tools/CliOptions.h"
 #include "tools/StoreCommands.h"
 
@@ -24,6 +26,13 @@ std::string OnlyFile(const std::vector<std::string>& args, const char* usage)
     o.AllowOnly({});
     if (o.Positionals().size() != 1 || o.Positionals()[0].empty()) throw UsageError(usage);
     return o.Positionals()[0];
+}
+
+std::string Counted(int id, int count)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, StringText(id), count);
+    return text;
 }
 
 } // namespace
@@ -43,6 +52,8 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, st
     for (const std::string& note : report.notes) err << note << '\n';
     if (!report.ok) throw CommandError("가져오지 못했습니다 (아무것도 바뀌지 않았습니다): " + report.error);
     out << "일정 " << report.appointments << "개, 작업 " << report.tasks << "개를 가져왔습니다.\n";
+    if (report.updated > 0) out << Counted(IDS_ICAL_UPDATED_COUNT, report.updated) << '\n';
+    if (report.skipped > 0) out << Counted(IDS_ICAL_NOT_IMPORTED_COUNT, report.skipped) << '\n';
     return 0;
 }
 

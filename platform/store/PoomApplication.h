@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/store/PimTypes.h"
@@ -53,6 +55,16 @@ public:
     bool GetIDsFromNames(const std::vector<std::string>& names, uint32_t flags, std::vector<CEPROPID>& ids);
 
     std::unique_ptr<StoreBatch> BeginBatch();
+
+    // iCalendar identity: the item's UID (empty for none or no such item), the
+    // item holding a UID, and the component text an item was imported from.
+    std::string ItemUid(CEOID oid);
+    std::optional<CEOID> FindItemByUid(std::string_view uid);
+    // False when another item holds `uid`.
+    bool SetItemUid(CEOID oid, std::string_view uid);
+    std::optional<std::string> ItemSource(CEOID oid);
+    // Empty text forgets it.
+    bool SetItemSource(CEOID oid, std::string_view ical);
 
     // The platform's own item editor, for PoomItem::Display.
     void SetDisplayHandler(std::function<bool(PoomItem&)> display);
