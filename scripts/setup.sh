@@ -12,6 +12,7 @@ packages=(
   fonts-nanum fonts-dejavu-core
   clang libclang-rt-dev tzdata
   python3   # the local weather server the tests start
+  python3-icalendar python3-recurring-ical-events   # the reference expander of the recurrence comparison
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "platform/store/PoomApplication.h"
 
+#include "platform/time/DeviceZone.h"
+
 #include "platform/store/OleTime.h"
 #include "platform/store/PoomSession.h"
 #include "platform/store/StoreConnection.h"
@@ -70,6 +72,7 @@ std::unique_ptr<PoomItem> PoomApplication::CreateItem(int itemType)
         return nullptr;
     }
     ItemRow row;
+    row.zone = DeviceZoneName();
     if (itemType == olAppointmentItem) {
         // Today at midnight for an hour; callers set the dates they want.
         row.kind = ItemKind::Appointment;

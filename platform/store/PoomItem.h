@@ -46,6 +46,14 @@ public:
     PoomRecurrencePattern* GetRecurrencePattern();
     bool ClearRecurrencePattern();
 
+    // The item's zone (ItemRow's forms); items made here carry the device's.
+    const std::string& Zone() const { return m_row.zone; }
+    void SetZone(const std::string& zone) { m_row.zone = zone; }
+    // A series kept as iCalendar rules (RecurrenceType olRecursUnsupported):
+    // its DTSTART and rule lines. Setting a pattern type drops them.
+    const std::string& RuleIcal() const { return m_row.ruleIcal; }
+    bool SetRuleIcal(const std::string& rules);
+
     virtual bool Save();
     bool Delete();
     // A new stored item with the same properties (an occurrence copies as a
@@ -107,6 +115,7 @@ public:
 
 protected:
     bool SaveRow(ItemTable& table) override;
+    bool SaveRuleSeries(ItemTable& table);
 };
 
 class PoomTask : public PoomItem {
