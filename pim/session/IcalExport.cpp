@@ -45,8 +45,10 @@ public:
             AddAlarm(event, trigger, appt.Subject());
         }
         if (PoomRecurrencePattern* pattern = appt.IsRecurring() ? appt.GetRecurrencePattern() : nullptr) {
-            const RecurrenceFields fields = Fields(*pattern);
-            icalcomponent_add_property(event, icalproperty_new_rrule(RuleFromPattern(fields, appt.AllDayEvent())));
+            if (pattern->RecurrenceType() == olRecursUnsupported)
+                AddRuleSeries(event, appt.RuleIcal(), int64_t(appt.Duration()) * 60);
+            else
+                icalcomponent_add_property(event, icalproperty_new_rrule(RuleFromPattern(Fields(*pattern), appt.AllDayEvent())));
             for (PoomException& exception : pattern->Exceptions()) {
                 const icaltimetype original = IcalFromLocalOle(exception.originalDate, appt.AllDayEvent());
                 if (!exception.deleted && !Representable(*exception.appointment)) {

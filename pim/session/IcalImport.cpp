@@ -69,11 +69,13 @@ public:
             SetTask(*made->AsTask(), item);
         else
             SetAppointment(*made->AsAppointment(), item);
+        made->SetZone(item.zone);
         if (item.pattern) SetPattern(*made, *item.pattern);
+        if (!item.ruleIcal.empty() && !made->SetRuleIcal(item.ruleIcal)) return Refuse(item, made->LastError());
         SetColor(*made, item);
         if (!made->Save()) return Refuse(item, made->LastError());
         Count(item);
-        if (item.pattern) {
+        if (item.pattern || !item.ruleIcal.empty()) {
             for (double original : item.exdates)
                 if (auto occurrence = made->GetRecurrencePattern()->OccurrenceAt(original)) occurrence->Delete();
             if (!item.uid.empty() && !item.task) m_series[item.uid] = std::move(made);
