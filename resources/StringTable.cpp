@@ -222,6 +222,7 @@ constexpr std::array kStrings{
     StringEntry{IDS_TODAY_EVENTS_ALL, "전체 일정 표시"},
     StringEntry{IDS_TODAY_TASKS_COUNT, "%s개의 할일 표시"},
     StringEntry{IDS_TODAY_TASKS_ALL, "모든 할일 표시"},
+    StringEntry{IDS_RECURRENCE_RULE_KEPT, "가져온 되풀이 규칙은 여기서 바꿀 수 없습니다 (그대로 둡니다)"},
 };
 
 constexpr bool IsSortedById()

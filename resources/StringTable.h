@@ -169,6 +169,7 @@ enum StringId : int {
     IDS_TODAY_EVENTS_ALL = 744,
     IDS_TODAY_TASKS_COUNT = 745,         // %s: tasks
     IDS_TODAY_TASKS_ALL = 746,
+    IDS_RECURRENCE_RULE_KEPT = 790,      // the series' rules came from a file and no pattern holds them
 };
 
 // The text of the id, or an empty string when the table has no such id.

@@ -264,8 +264,13 @@ SeriesReading ReadSeries(icalcomponent* c, double start, const std::string& zone
                 if (!until.is_date && OleSecondOfDay(*end) < OleSecondOfDay(start))
                     p.patternEnd = OleDateOnly(OleFromSeconds(OleToSeconds(p.patternEnd) - 1));
             }
-            series.pattern = p;
-            return series;
+            // A DTSTART off the rule still counts as its first occurrence,
+            // which only the rules themselves keep.
+            const double next = OleFromSeconds(OleToSeconds(start) + 1);
+            if (task || ExpandOccurrences(p, start, kNoDate, start, next, 1) == std::vector<double>{start}) {
+                series.pattern = p;
+                return series;
+            }
         }
         if (task) {
             const char* text = icalproperty_get_value_as_string(rules[0]);

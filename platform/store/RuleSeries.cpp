@@ -232,7 +232,11 @@ private:
     // The series' time at a moment, to start a rule's walk near the window.
     icaltimetype TimeAt(int64_t moment) const
     {
-        if (m_zone) return icaltime_from_timet_with_zone(time_t(moment), m_start.is_date, m_zone);
+        if (m_zone) {
+            icaltimetype t = icaltime_from_timet_with_zone(time_t(moment), m_start.is_date, m_zone);
+            t.zone = nullptr;
+            return t;
+        }
         const auto st = OleToSystemTime(OleFromSeconds(moment));
         icaltimetype t = m_start;
         if (!st) return t;
@@ -252,7 +256,11 @@ private:
     void Walk(const Rule& rule, int64_t low, int64_t high, size_t& budget, std::vector<int64_t>& out,
               bool& cut) const
     {
-        IteratorPtr it(icalrecur_iterator_new(rule.rule, m_start));
+        // Rules step in the zone's wall-clock time (an hourly rule keeps its
+        // hours across a daylight-saving change); the zone applies afterwards.
+        icaltimetype wall = m_start;
+        wall.zone = nullptr;
+        IteratorPtr it(icalrecur_iterator_new(rule.rule, wall));
         if (!it) return;
         // Without COUNT the walk may begin near the window instead of at DTSTART;
         // a period's margin keeps the rule's own sets (BYSETPOS) whole.
