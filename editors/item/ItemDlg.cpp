@@ -19,6 +19,7 @@
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/ShellServices.h"
 #include "platform/store/PoomItem.h"
+#include "platform/store/PoomRecurrencePattern.h"
 #include "resources/CommandIds.h"
 #include "resources/DialogCommands.h"
 #include "resources/Menus.h"

@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/store/PoomApplication.h"
+#include "platform/store/PoomItems.h"
+#include "platform/store/PoomRecurrencePattern.h"
 #include "platform/store/RuleSeries.h"
 #include "tests/platform/store/StoreTestSupport.h"
 #include "tests/platform/time/TimeTestUtil.h"
@@ -113,4 +116,75 @@ TEST(RuleSeries, ShiftMovesStartAndExceptionsTogether)
                               "EXDATE;TZID=Asia/Seoul:20250304T090000\r\n";
     EXPECT_EQ(Expand(ShiftRuleSeries(rules, 3600), Ole(2025, 3, 1), Ole(2025, 3, 10)),
               (std::vector<std::string>{"2025-03-03 10:00", "2025-03-05 10:00"}));
+}
+
+namespace {
+
+struct WeekFind {
+    std::vector<std::string> starts;
+    bool cut = false;
+};
+
+WeekFind FindWeek(PoomApplication& app, double from, double to)
+{
+    auto items = app.GetDefaultFolder(olFolderCalendar)->Items();
+    items->Sort("[Start]", false);
+    items->SetIncludeRecurrences(true);
+    std::vector<double> starts;
+    const std::string restriction =
+        "[Start] < <" + std::to_string(to).substr(0, 8) + " AND [End] >= <" + std::to_string(from).substr(0, 8);
+    for (auto item = items->Find(restriction); item; item = items->FindNext())
+        starts.push_back(item->AsAppointment()->Start());
+    return {Texts(starts), items->Cut()};
+}
+
+} // namespace
+
+// The cached years of a series go when the item changes; the object model
+// keeps the rules through edits of other fields.
+TEST(RuleSeries, CachedYearsFollowTheItem)
+{
+    ScopedEnv tz("TZ", "Asia/Seoul");
+    TempStore store;
+    PoomApplication app;
+    ASSERT_TRUE(app.Logon(store.File()));
+    auto made = app.CreateItem(olAppointmentItem);
+    auto* appt = made->AsAppointment();
+    appt->SetSubject("1일과 15일");
+    appt->SetStart(Ole(2025, 1, 1, 9));
+    appt->SetEnd(Ole(2025, 1, 1, 10));
+    ASSERT_TRUE(made->SetRuleIcal("DTSTART;TZID=Asia/Seoul:20250101T090000\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=1,15\r\n"));
+    ASSERT_TRUE(made->Save()) << made->LastError();
+    const CEOID oid = made->Oid();
+
+    EXPECT_EQ(FindWeek(app, Ole(2025, 3, 10), Ole(2025, 3, 17)).starts, std::vector<std::string>{"2025-03-15 09:00"});
+    auto again = app.GetItemFromOid(oid);
+    again->SetSubject("바뀐 제목");
+    ASSERT_TRUE(again->Save()) << again->LastError();
+    EXPECT_EQ(again->GetRecurrencePattern()->RecurrenceType(), olRecursUnsupported);
+    ASSERT_TRUE(again->SetRuleIcal("DTSTART;TZID=Asia/Seoul:20250101T090000\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=1,16\r\n"));
+    ASSERT_TRUE(again->Save()) << again->LastError();
+    EXPECT_EQ(FindWeek(app, Ole(2025, 3, 10), Ole(2025, 3, 17)).starts, std::vector<std::string>{"2025-03-16 09:00"});
+
+    // Moving the series' start moves its rules with it.
+    auto moved = app.GetItemFromOid(oid);
+    moved->AsAppointment()->SetStart(Ole(2025, 1, 1, 11));
+    ASSERT_TRUE(moved->Save()) << moved->LastError();
+    EXPECT_EQ(FindWeek(app, Ole(2025, 3, 10), Ole(2025, 3, 17)).starts, std::vector<std::string>{"2025-03-16 11:00"});
+}
+
+TEST(RuleSeries, AHostileRuleCutsTheQueryNotTheView)
+{
+    TempStore store;
+    PoomApplication app;
+    ASSERT_TRUE(app.Logon(store.File()));
+    auto made = app.CreateItem(olAppointmentItem);
+    made->AsAppointment()->SetStart(Ole(2025, 1, 1));
+    made->AsAppointment()->SetEnd(Ole(2025, 1, 1));
+    ASSERT_TRUE(made->SetRuleIcal("DTSTART:20250101T000000\r\nRRULE:FREQ=SECONDLY;COUNT=1000000000\r\n"));
+    ASSERT_TRUE(made->Save()) << made->LastError();
+    const WeekFind week = FindWeek(app, Ole(2025, 1, 1), Ole(2025, 1, 8));
+    EXPECT_TRUE(week.cut);
+    EXPECT_FALSE(week.starts.empty());
+    EXPECT_LE(week.starts.size(), kRuleOccurrenceCap + 1);
 }
