@@ -237,6 +237,7 @@ constexpr std::array kStrings{
     StringEntry{IDS_ICAL_NO_ITEM, "일정이나 작업이 없습니다"},
     StringEntry{IDS_ICAL_ITEM_MISSING, "항목이 저장소에 없습니다"},
     StringEntry{IDS_ICAL_UID_TAKEN, "다른 항목이 이미 이 UID를 씁니다"},
+    StringEntry{IDS_RECURRENCE_RULE_KEPT, "가져온 되풀이 규칙은 여기서 바꿀 수 없습니다 (그대로 둡니다)"},
 };
 
 constexpr bool IsSortedById()

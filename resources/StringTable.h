@@ -186,6 +186,7 @@ enum StringId : int {
     IDS_ICAL_NO_ITEM = 770,
     IDS_ICAL_ITEM_MISSING = 771,
     IDS_ICAL_UID_TAKEN = 772,
+    IDS_RECURRENCE_RULE_KEPT = 790,      // the series' rules came from a file and no pattern holds them
 };
 
 // The text of the id, or an empty string when the table has no such id.

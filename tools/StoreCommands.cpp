@@ -21,6 +21,9 @@
 
 namespace {
 
+// Told on stderr after a list that left out occurrences of an over-dense series.
+const char kListCutText[] = "목록이 잘렸습니다: 한 되풀이 일정의 항목이 너무 많아 일부만 보입니다";
+
 const char kUsage[] =
     "사용법: dayvane-cli add appt --subject S --start \"YYYY-MM-DD HH:MM\" --end \"YYYY-MM-DD HH:MM\"\n"
     "                 [--location L] [--all-day] [--reminder MINUTES] [--color #rrggbb] [되풀이 옵션]\n"
@@ -213,7 +216,7 @@ std::pair<TimeValue, TimeValue> Range(const CliOptions& o)
     return {first, last};
 }
 
-int List(const CliOptions& o, std::ostream& out)
+int List(const CliOptions& o, std::ostream& out, std::ostream& err)
 {
     o.AllowOnly({"from", "to"});
     const auto [first, last] = Range(o);
@@ -224,6 +227,7 @@ int List(const CliOptions& o, std::ostream& out)
             << '\n';
     }
     if (!session->LastError().empty()) throw CommandError(session->LastError());
+    if (session->LastListCut()) err << kListCutText << '\n';
     return 0;
 }
 
@@ -482,7 +486,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (command == "import") return RunImportCommand(rest, out, err);
     if (command == "export") return RunExportCommand(rest, out, err);
     const CliOptions o(rest, {});
-    if (command == "list") return List(o, out);
+    if (command == "list") return List(o, out, err);
     if (command == "tasks") return Tasks(o, out);
     if (command == "show") return Show(o, out);
     if (command == "delete") return Delete(o, out);

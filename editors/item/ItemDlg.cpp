@@ -19,6 +19,7 @@
 #include "platform/shell/MessageBox.h"
 #include "platform/shell/ShellServices.h"
 #include "platform/store/PoomItem.h"
+#include "platform/store/PoomRecurrencePattern.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
 #include "resources/Strings.h"
@@ -106,7 +107,10 @@ void CItemDlg::CreateItemControls(QWidget* previous, int inkTop)
     setTabOrder(m_reminderButton, m_recurrenceButton);
     connect(m_reminderButton, &CBitmapButtonEx::clicked, this, [this] { OnReminder(); });
     connect(m_recurrenceButton, &CBitmapButtonEx::clicked, this, &CItemDlg::OnRecurrence);
-    m_recurrenceButton->setEnabled(!m_flags.occurrenceOnly && m_context.services.runRecurrence);
+    m_recurrenceButton->setEnabled(!m_flags.occurrenceOnly && !RuleKeptAsIcal() && m_context.services.runRecurrence);
+    // Rules no pattern holds are kept as they came; the wizard would replace them.
+    if (RuleKeptAsIcal())
+        m_recurrenceButton->setToolTip(LoadString(IDS_RECURRENCE_RULE_KEPT));
     ShowRecurrenceImage();
 
     m_ink = new InkControl(Client(), true);
@@ -145,6 +149,12 @@ void CItemDlg::ShowReminderImage(bool set)
 {
     m_reminderButton->SetBitmap(ReminderImage(set, DeviceDpiX()));
     PlaceImageButton(m_reminderButton);
+}
+
+bool CItemDlg::RuleKeptAsIcal()
+{
+    return !m_flags.occurrenceOnly && m_item.IsRecurring() &&
+           m_item.GetRecurrencePattern()->RecurrenceType() == olRecursUnsupported;
 }
 
 void CItemDlg::ShowRecurrenceImage()
@@ -228,7 +238,7 @@ void CItemDlg::EditNotes()
 
 void CItemDlg::OnRecurrence()
 {
-    if (!m_context.services.runRecurrence || m_flags.occurrenceOnly)
+    if (!m_context.services.runRecurrence || m_flags.occurrenceOnly || RuleKeptAsIcal())
         return;
     PrepareRecurrence();
     int choice = m_recurrenceChoice;

@@ -52,6 +52,8 @@ protected:
     void CreateItemControls(QWidget* previous, int inkTop);
     void ShowReminderImage(bool set);
     void ShowRecurrenceImage();
+    // A series whose rules no pattern holds: the wizard stays closed.
+    bool RuleKeptAsIcal();
     void Refuse(int stringId);
     // Saves through the store; a store failure is shown and keeps the dialog open.
     bool SaveToStore(double recurrenceStart);

@@ -143,14 +143,18 @@ public:
         const bool sameTimes = original && original->allDay == appt.AllDayEvent() &&
                                SameSeconds(original->start, appt.Start()) && SameSeconds(original->end, appt.End());
         // An unmoved item stays in the zone it came in; others are in the item's.
-        const std::string zone = sameTimes ? StartZone(source.master) : ItemZoneName(m_app, appt.Oid());
+        const std::string zone = sameTimes ? StartZone(source.master) : ItemZoneName(appt.Zone());
         Common(event, appt, original);
         if (!sameTimes) Dates(event, appt, zone);
         Alarm(event, appt.ReminderSet(), original && original->reminderSet == appt.ReminderSet() &&
                                              original->reminderMinutes == appt.ReminderMinutesBeforeStart(),
               icaltriggertype_from_int(-60 * appt.ReminderMinutesBeforeStart()), appt.Subject());
         PoomRecurrencePattern* pattern = appt.IsRecurring() ? appt.GetRecurrencePattern() : nullptr;
-        Rule(event, pattern, original, sameTimes, appt.AllDayEvent(), zone);
+        const bool ruleSeries = pattern && pattern->RecurrenceType() == olRecursUnsupported;
+        if (ruleSeries)
+            RuleSeries(event, appt, original, sameTimes);
+        else
+            Rule(event, pattern, original, sameTimes, appt.AllDayEvent(), zone);
         icalcomponent_add_component(root, event);
         NoteZone(zone, appt.AllDayEvent());
         if (!pattern) return;
@@ -161,7 +165,8 @@ public:
         if (original)
             for (double date : original->exdates) deletedBefore.insert(OleToSeconds(date));
         if (!(sameTimes && deleted == deletedBefore)) {
-            RemoveAll(event, ICAL_EXDATE_PROPERTY);
+            // A series kept as rules carries its own EXDATEs; ours come on top.
+            if (!ruleSeries) RemoveAll(event, ICAL_EXDATE_PROPERTY);
             for (int64_t seconds : deleted) {
                 const double date = OleFromSeconds(seconds);
                 icalcomponent_add_property(
@@ -381,6 +386,16 @@ private:
                 rule.until = ZonedTime(*local, kUtcZoneName);
         }
         icalcomponent_add_property(c, icalproperty_new_rrule(rule));
+    }
+
+    // A series kept as iCalendar rules: as written while unchanged, else its
+    // current DTSTART and rule lines.
+    static void RuleSeries(icalcomponent* c, const PoomAppointment& appt, const ImportedItem* original, bool sameStart)
+    {
+        if (original && sameStart && original->ruleIcal == appt.RuleIcal()) return;
+        for (icalproperty_kind kind : {ICAL_RRULE_PROPERTY, ICAL_RDATE_PROPERTY, ICAL_EXRULE_PROPERTY, ICAL_EXDATE_PROPERTY})
+            RemoveAll(c, kind);
+        AddRuleSeries(c, appt.RuleIcal(), int64_t(appt.Duration()) * 60);
     }
 
     // The first display alarm is the reminder; other alarms are left as they are.

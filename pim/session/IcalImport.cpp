@@ -98,7 +98,9 @@ std::optional<CEOID> StoreWriter::Write(const ImportedItem& item, std::optional<
     else
         SetAppointment(*made->AsAppointment(), item);
     if (updating && !item.notes) made->SetBodyInk({});
+    made->SetZone(item.zone);
     if (item.pattern) SetPattern(*made, *item.pattern);
+    if (!item.ruleIcal.empty() && !made->SetRuleIcal(item.ruleIcal)) return Refuse(item, made->LastError());
     SetColor(*made, item, updating);
     if (!made->Save()) return Refuse(item, made->LastError());
     ++(item.task ? m_report.tasks : m_report.appointments);
@@ -106,7 +108,7 @@ std::optional<CEOID> StoreWriter::Write(const ImportedItem& item, std::optional<
     const CEOID oid = made->Oid();
     if (!item.uid.empty()) m_written.insert(item.uid);
     m_sources[oid].push_back(&item);
-    if (item.pattern) {
+    if (item.pattern || !item.ruleIcal.empty()) {
         for (double original : item.exdates)
             if (auto occurrence = made->GetRecurrencePattern()->OccurrenceAt(original)) occurrence->Delete();
         if (!item.uid.empty() && !item.task) m_series[item.uid] = std::move(made);

@@ -131,35 +131,16 @@ public:
         return {};
     }
 
-    // Empty when the rule fits a pattern (or there is none); else why not.
+    // Empty when the recurrence is kept (or there is none); else why not.
     std::string ReadRecurrence(double start)
     {
-        if (icalcomponent_get_first_property(m_c, ICAL_RDATE_PROPERTY) ||
-            icalcomponent_get_first_property(m_c, ICAL_EXRULE_PROPERTY))
-            return "RDATE와 EXRULE은 담을 수 없습니다";
-        icalproperty* rruleProperty = icalcomponent_get_first_property(m_c, ICAL_RRULE_PROPERTY);
-        if (!rruleProperty) return {};
-        if (icalcomponent_get_next_property(m_c, ICAL_RRULE_PROPERTY)) return "RRULE이 둘 이상입니다";
-        const icalrecurrencetype rule = icalproperty_get_rrule(rruleProperty);
-        RuleMapping mapping = PatternFromRule(rule, start);
-        const char* ruleText = icalproperty_get_value_as_string(rruleProperty);
-        if (!mapping.pattern) return mapping.note + ": RRULE:" + (ruleText ? ruleText : "");
-        if (!mapping.note.empty()) m_notes.push_back(m_item.Label() + ": " + mapping.note);
-        RecurrenceFields& p = *mapping.pattern;
-        if (rule.count > 0) {
-            p.range = RecurrenceRange::Count;
-            p.occurrences = rule.count;
-        } else if (!icaltime_is_null_time(rule.until)) {
-            icaltimetype until = rule.until;
-            if (!until.is_date && !icaltime_is_utc(until))
-                if (icaltimezone* zone = ZoneOfProperty(m_c, icalcomponent_get_first_property(m_c, ICAL_DTSTART_PROPERTY)))
-                    until = icaltime_set_timezone(&until, zone);
-            const auto end = LocalOleFromIcal(until);
-            if (!end) return "UNTIL을 읽을 수 없습니다";
-            p.range = RecurrenceRange::Until;
-            p.patternEnd = OleDateOnly(*end);
-        }
-        m_item.pattern = p;
+        SeriesReading series = ReadSeries(m_c, start, m_item.zone, m_item.task);
+        if (!series.refusal.empty()) return series.refusal;
+        if (!series.note.empty()) m_notes.push_back(m_item.Label() + ": " + series.note);
+        m_item.pattern = series.pattern;
+        m_item.ruleIcal = series.ruleIcal;
+        // Rules kept as text carry their own EXDATEs.
+        if (!m_item.pattern) return {};
         for (icalproperty* ex = icalcomponent_get_first_property(m_c, ICAL_EXDATE_PROPERTY); ex;
              ex = icalcomponent_get_next_property(m_c, ICAL_EXDATE_PROPERTY))
             if (auto date = LocalTime(m_c, ex, icalproperty_get_exdate(ex))) m_item.exdates.push_back(*date);
@@ -193,6 +174,7 @@ private:
         if (!start) return "DTSTART가 없거나 읽을 수 없습니다";
         m_item.allDay = isDate;
         m_item.start = *start;
+        m_item.zone = ZoneNameOf(m_c, icalcomponent_get_first_property(m_c, ICAL_DTSTART_PROPERTY));
         if (icalcomponent_get_first_property(m_c, ICAL_DTEND_PROPERTY)) {
             const auto end = PropertyTime(m_c, ICAL_DTEND_PROPERTY);
             if (!end) return "DTEND를 읽을 수 없습니다";

@@ -35,7 +35,9 @@ struct ImportedItem {
     int32_t importance = 1;
     double reminderTime = kNoDate;
     // Series and their changed occurrences.
+    std::string zone;  // ItemRow's forms
     std::optional<RecurrenceFields> pattern;
+    std::string ruleIcal;  // a series no pattern holds
     std::vector<double> exdates;
     std::optional<double> recurrenceId;
     // The component as the file had it (unfolded), with the zones it names,

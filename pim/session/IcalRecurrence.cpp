@@ -5,6 +5,9 @@
 
 #include "pim/session/IcalTime.h"
 #include "platform/store/OleTime.h"
+#include "platform/store/ItemRow.h"
+#include "platform/store/RuleSeries.h"
+#include "platform/time/DeviceZone.h"
 #include "platform/time/Gregorian.h"
 
 namespace {
@@ -49,6 +52,18 @@ bool InstanceOf(int position, int32_t& instance)
     else if (position == -1) instance = 5;
     else return false;
     return true;
+}
+
+bool SameWeeksFromSunday(int32_t mask, icalrecurrencetype_weekday weekStart)
+{
+    const int first = weekStart == ICAL_NO_WEEKDAY ? 1 : int(weekStart) - ICAL_SUNDAY_WEEKDAY;  // RFC default Monday
+    const int sunday = (7 - first) % 7;  // Sunday's place in the rule's week
+    bool before = false, from = false;
+    for (int weekday = 0; weekday < 7; ++weekday) {
+        if (!(mask & (1 << weekday))) continue;
+        ((weekday - first + 7) % 7 < sunday ? before : from) = true;
+    }
+    return !(before && from);
 }
 
 RuleMapping Cannot(const std::string& why) { return {std::nullopt, why}; }
@@ -123,10 +138,10 @@ RuleMapping PatternFromRule(const icalrecurrencetype& rule, double start)
     case ICAL_WEEKLY_RECURRENCE:
         if (!monthDays.empty() || !months.empty() || !setPositions.empty() || days.mixed || days.position != 0) break;
         p.dayOfWeekMask = days.mask ? days.mask : 1 << startWeekday;
-        // Weeks begin on Sunday here; another first day only matters when the
-        // days of a multi-week pattern straddle it.
-        if (rule.interval > 1 && rule.week_start != ICAL_SUNDAY_WEEKDAY && std::popcount(unsigned(p.dayOfWeekMask)) > 1)
-            break;
+        // Weeks begin on Sunday here. Another first day groups the days of a
+        // multi-week pattern the same way unless Sunday splits them: all must
+        // fall before Sunday in the rule's week, or all from Sunday on.
+        if (rule.interval > 1 && !SameWeeksFromSunday(p.dayOfWeekMask, rule.week_start)) break;
         p.type = olRecursWeekly;
         break;
     case ICAL_MONTHLY_RECURRENCE:
@@ -159,4 +174,152 @@ icalrecurrencetype RuleFromPattern(const RecurrenceFields& pattern, bool allDay)
         }
     }
     return rule;
+}
+
+namespace {
+
+std::string PropertyText(icalproperty* p)
+{
+    char* text = icalproperty_as_ical_string_r(p);
+    std::string line = text ? text : "";
+    icalmemory_free_buffer(text);
+    return line;
+}
+
+std::string TimeText(const icaltimetype& t)
+{
+    char* text = icaltime_as_ical_string_r(t);
+    std::string value = text ? text : "";
+    icalmemory_free_buffer(text);
+    return value;
+}
+
+// A date-time list property whose TZID is a calendar's own VTIMEZONE: its
+// values as UTC instants, which need no zone to be read again.
+std::string ExactTimes(icalcomponent* c, icalproperty* p, const char* name)
+{
+    icaltimezone* zone = ZoneOfProperty(c, p);
+    icaltimetype t = icalvalue_get_datetime(icalproperty_get_value(p));
+    const bool period = icalproperty_isa(p) == ICAL_RDATE_PROPERTY && icaltime_is_null_time(t);
+    if (!zone || t.is_date || period) return PropertyText(p);
+    t = icaltime_set_timezone(&t, zone);
+    return std::string(name) + ":" + TimeText(icaltime_convert_to_zone(t, icaltimezone_get_utc_timezone())) + "\r\n";
+}
+
+std::string DtstartLine(const icaltimetype& t, const std::string& zone, double start)
+{
+    if (t.is_date) return "DTSTART;VALUE=DATE:" + TimeText(t) + "\r\n";
+    if (zone == kUtcZone) return "DTSTART:" + TimeText(t) + "\r\n";
+    if (!zone.empty() && zone != kFloatingZone) {
+        icaltimetype wall = t;
+        wall.zone = nullptr;
+        return "DTSTART;TZID=" + zone + ":" + TimeText(wall) + "\r\n";
+    }
+    // Floating, or a zone no name is known for: the device's wall time.
+    if (zone.empty()) return "DTSTART:" + TimeText(IcalFromLocalOle(start, false)) + "\r\n";
+    return "DTSTART:" + TimeText(t) + "\r\n";
+}
+
+bool DeviceZone(const std::string& zone) { return zone.empty() || zone == kFloatingZone || zone == DeviceZoneName(); }
+
+} // namespace
+
+SeriesReading ReadSeries(icalcomponent* c, double start, const std::string& zone, bool task)
+{
+    SeriesReading series;
+    std::vector<icalproperty*> rules;
+    bool others = false;
+    for (icalproperty* p = icalcomponent_get_first_property(c, ICAL_ANY_PROPERTY); p;
+         p = icalcomponent_get_next_property(c, ICAL_ANY_PROPERTY)) {
+        const icalproperty_kind kind = icalproperty_isa(p);
+        if (kind == ICAL_RRULE_PROPERTY) rules.push_back(p);
+        others = others || kind == ICAL_RDATE_PROPERTY || kind == ICAL_EXRULE_PROPERTY;
+    }
+    if (rules.empty() && !others) return series;
+
+    if (rules.size() == 1 && !others) {
+        const icalrecurrencetype rule = icalproperty_get_rrule(rules[0]);
+        RuleMapping mapping = PatternFromRule(rule, start);
+        // Tasks have only patterns; events keep a rule whose meaning a pattern would change.
+        if (mapping.pattern && (task || (mapping.note.empty() && DeviceZone(zone)))) {
+            RecurrenceFields& p = *mapping.pattern;
+            series.note = mapping.note;
+            if (rule.count > 0) {
+                p.range = RecurrenceRange::Count;
+                p.occurrences = rule.count;
+            } else if (!icaltime_is_null_time(rule.until)) {
+                icaltimetype until = rule.until;
+                if (!until.is_date && !icaltime_is_utc(until))
+                    if (icaltimezone* z = ZoneOfProperty(c, icalcomponent_get_first_property(c, ICAL_DTSTART_PROPERTY)))
+                        until = icaltime_set_timezone(&until, z);
+                const auto end = LocalOleFromIcal(until);
+                if (!end) {
+                    series.refusal = "UNTIL을 읽을 수 없습니다";
+                    return series;
+                }
+                // UNTIL keeps its time of day: a day whose occurrence would
+                // start after it is not the last day.
+                p.range = RecurrenceRange::Until;
+                p.patternEnd = OleDateOnly(*end);
+                if (!until.is_date && OleSecondOfDay(*end) < OleSecondOfDay(start))
+                    p.patternEnd = OleDateOnly(OleFromSeconds(OleToSeconds(p.patternEnd) - 1));
+            }
+            // A DTSTART off the rule still counts as its first occurrence,
+            // which only the rules themselves keep.
+            const double next = OleFromSeconds(OleToSeconds(start) + 1);
+            if (task || ExpandOccurrences(p, start, kNoDate, start, next, 1) == std::vector<double>{start}) {
+                series.pattern = p;
+                return series;
+            }
+        }
+        if (task) {
+            const char* text = icalproperty_get_value_as_string(rules[0]);
+            series.refusal = mapping.note + ": RRULE:" + (text ? text : "");
+            return series;
+        }
+    } else if (task) {
+        series.refusal = "작업에는 RRULE 하나만 담을 수 있습니다";
+        return series;
+    }
+
+    icalproperty* dtstart = icalcomponent_get_first_property(c, ICAL_DTSTART_PROPERTY);
+    if (!dtstart) {
+        series.refusal = "DTSTART가 없습니다";
+        return series;
+    }
+    std::string text = DtstartLine(icalproperty_get_dtstart(dtstart), zone, start);
+    for (icalproperty* p = icalcomponent_get_first_property(c, ICAL_ANY_PROPERTY); p;
+         p = icalcomponent_get_next_property(c, ICAL_ANY_PROPERTY)) {
+        switch (icalproperty_isa(p)) {
+        case ICAL_RRULE_PROPERTY:
+        case ICAL_EXRULE_PROPERTY: text += PropertyText(p); break;
+        case ICAL_RDATE_PROPERTY: text += ExactTimes(c, p, "RDATE"); break;
+        case ICAL_EXDATE_PROPERTY: text += ExactTimes(c, p, "EXDATE"); break;
+        default: break;
+        }
+    }
+    if (std::string problem = CheckRuleSeries(text); !problem.empty()) {
+        series.refusal = problem;
+        return series;
+    }
+    series.ruleIcal = text;
+    return series;
+}
+
+void AddRuleSeries(icalcomponent* event, const std::string& ruleIcal, long long seconds)
+{
+    const std::string wrapped = "BEGIN:VEVENT\r\n" + ruleIcal + "END:VEVENT\r\n";
+    icalcomponent* rules = icalparser_parse_string(wrapped.c_str());
+    if (!rules) return;
+    for (icalproperty_kind kind : {ICAL_DTSTART_PROPERTY, ICAL_DTEND_PROPERTY, ICAL_DURATION_PROPERTY})
+        while (icalproperty* old = icalcomponent_get_first_property(event, kind)) {
+            icalcomponent_remove_property(event, old);
+            icalproperty_free(old);
+        }
+    while (icalproperty* p = icalcomponent_get_first_property(rules, ICAL_ANY_PROPERTY)) {
+        icalcomponent_remove_property(rules, p);
+        icalcomponent_add_property(event, p);
+    }
+    icalcomponent_free(rules);
+    icalcomponent_add_property(event, icalproperty_new_duration(icaldurationtype_from_int(int(seconds))));
 }

@@ -1,6 +1,7 @@
 #include "pim/session/IcalTime.h"
 
 #include "pim/session/ItemDates.h"
+#include "platform/store/ItemRow.h"
 #include "platform/store/OleTime.h"
 
 icaltimezone* ZoneOfProperty(icalcomponent* component, icalproperty* property)
@@ -11,6 +12,29 @@ icaltimezone* ZoneOfProperty(icalcomponent* component, icalproperty* property)
     for (icalcomponent* c = component; c; c = icalcomponent_get_parent(c))
         if (icaltimezone* zone = icalcomponent_get_timezone(c, tzid)) return zone;
     return icaltimezone_get_builtin_timezone(tzid);
+}
+
+std::string ZoneNameOf(icalcomponent* component, icalproperty* property)
+{
+    if (!property) return {};
+    const icaltimetype t = icalvalue_get_datetime(icalproperty_get_value(property));
+    if (t.is_date) return kFloatingZone;
+    if (icaltime_is_utc(t)) return kUtcZone;
+    icaltimezone* zone = ZoneOfProperty(component, property);
+    if (!zone) {
+        const bool named = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER) != nullptr;
+        return named ? std::string() : std::string(kFloatingZone);
+    }
+    // A calendar's own VTIMEZONE usually carries the IANA name, sometimes
+    // behind a vendor prefix ("/mozilla.org/.../Europe/Berlin").
+    const char* tzid = icaltimezone_get_tzid(zone);
+    std::string name = tzid ? tzid : "";
+    for (size_t slash = 0; !name.empty(); name.erase(0, slash + 1)) {
+        if (icaltimezone_get_builtin_timezone(name.c_str())) return name;
+        slash = name.find('/');
+        if (slash == std::string::npos) break;
+    }
+    return {};
 }
 
 std::optional<double> LocalOleFromIcal(const icaltimetype& t)

@@ -1,44 +1,17 @@
 #include "pim/session/IcalZone.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-
 #include "pim/session/IcalTime.h"
 #include "pim/session/ItemDates.h"
+#include "platform/store/ItemRow.h"
+#include "platform/time/DeviceZone.h"
 
-namespace {
-
-std::string KnownZone(std::string name)
+std::string ItemZoneName(const std::string& itemZone)
 {
-    if (!name.empty() && name[0] == ':') name.erase(0, 1);
-    return BuiltinZone(name) ? name : std::string();
-}
-
-} // namespace
-
-std::string ItemZoneName(PoomApplication&, CEOID)
-{
-    // Items carry no zone of their own yet: they were made in the device's.
-    return DeviceZoneName();
-}
-
-std::string DeviceZoneName()
-{
-    if (const char* tz = std::getenv("TZ"); tz && *tz) {
-        if (std::string name = KnownZone(tz); !name.empty()) return name;
-    }
-    std::error_code error;
-    const std::string target = std::filesystem::read_symlink("/etc/localtime", error).string();
-    if (const size_t at = target.find("zoneinfo/"); !error && at != std::string::npos) {
-        if (std::string name = KnownZone(target.substr(at + 9)); !name.empty()) return name;
-    }
-    std::ifstream file("/etc/timezone");
-    std::string line;
-    if (std::getline(file, line)) {
-        if (std::string name = KnownZone(line); !name.empty()) return name;
-    }
-    return kUtcZoneName;
+    if (itemZone == kFloatingZone) return {};
+    if (!itemZone.empty()) return itemZone;
+    // Items stored before zones were kept are in the device's.
+    const std::string device = DeviceZoneName();
+    return device.empty() ? kUtcZoneName : device;
 }
 
 icaltimezone* BuiltinZone(const std::string& name)

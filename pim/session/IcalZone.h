@@ -5,19 +5,12 @@
 
 #include <string>
 
-#include "platform/store/PimTypes.h"
-
-class PoomApplication;
-
 inline constexpr char kUtcZoneName[] = "UTC";
 
-// The zone an item's times are written in: an IANA name, "UTC", or empty for
-// floating times. Items made here are in the device's zone.
-std::string ItemZoneName(PoomApplication& app, CEOID oid);
-
-// The device's zone as an IANA name: $TZ when it names one, else the target
-// of /etc/localtime, else /etc/timezone; "UTC" when none is known.
-std::string DeviceZoneName();
+// The zone an item's times are written in, from the zone it keeps: an IANA
+// name, "UTC", or empty for floating times. Items stored before zones were
+// kept are in the device's zone, UTC when the device's is unknown.
+std::string ItemZoneName(const std::string& itemZone);
 
 // libical's own definition of an IANA zone (or UTC); null when it has none.
 icaltimezone* BuiltinZone(const std::string& name);

@@ -124,6 +124,7 @@ std::vector<std::unique_ptr<PoomAppointment>> PimSession::FindWeekAppointments(T
         found.emplace_back(static_cast<PoomAppointment*>(item.release()));
     }
     if (!items->LastError().empty()) m_error = items->LastError();
+    m_listCut = items->Cut();
     return found;
 }
 

@@ -57,6 +57,9 @@ public:
     CEDBHANDLE TaskDatabase() const { return m_taskDb; }
     const std::filesystem::path& StoreFile() const { return m_storeFile; }
     const std::string& LastError() const { return m_error; }
+    // The last FindWeekAppointments left out occurrences of a series with more
+    // than one query may expand; what it found is still returned.
+    bool LastListCut() const { return m_listCut; }
 
 private:
     std::optional<CEPROPID> ItemColorId();
@@ -68,6 +71,7 @@ private:
     CEDBHANDLE m_apptDb = kInvalidDbHandle;
     CEDBHANDLE m_taskDb = kInvalidDbHandle;
     std::string m_error;
+    bool m_listCut = false;
 };
 
 // The restriction the week query hands to the store: "[Start] < <%1.2f AND

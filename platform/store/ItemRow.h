@@ -12,6 +12,11 @@
 
 using Bytes = std::vector<uint8_t>;
 
+// An item's zone: empty for the device's (items stored before zones were
+// kept), floating, UTC, or an IANA zone name.
+inline constexpr char kFloatingZone[] = "floating";
+inline constexpr char kUtcZone[] = "UTC";
+
 struct ItemRow {
     CEOID oid = 0;  // 0 until first saved
     ItemKind kind = ItemKind::Appointment;
@@ -34,7 +39,11 @@ struct ItemRow {
     Bytes notes;
     bool notesLoaded = true;
 
+    std::string zone;
     RecurrenceFields pattern;
+    // Set for a series no pattern holds (pattern type olRecursUnsupported): its
+    // DTSTART and rule lines as iCalendar text.
+    std::string ruleIcal;
     double lastStart = kNoDate;  // the series' last occurrence start; kNoDate: endless
     double spanFirst = 0;        // earliest start and latest end over all occurrences
     double spanLast = 0;

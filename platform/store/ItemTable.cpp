@@ -12,7 +12,7 @@ namespace {
     "oid, kind, subject, location, start_time, end_time, all_day, reminder_set, reminder_minutes, reminder_time, " \
     "start_date, due_date, date_completed, complete, importance, rec_type, rec_interval, rec_dow_mask, "          \
     "rec_day_of_month, rec_instance, rec_month_of_year, rec_start, rec_end, rec_range, rec_occurrences, rec_last, " \
-    "span_first, span_last"
+    "span_first, span_last, zone, rule_ical"
 
 #define EXCEPTION_COLUMNS \
     "series, original, deleted, subject, location, start_time, end_time, all_day, reminder_set, reminder_minutes"
@@ -22,6 +22,12 @@ namespace {
 void CheckPattern(ItemRow& row)
 {
     if (!row.pattern.Recurs()) return;
+    if (row.pattern.type == olRecursUnsupported) {
+        // Rules that cannot be read give no occurrence when expanded.
+        if (row.ruleIcal.empty()) row.pattern.type = olRecursOnce;
+        return;
+    }
+    row.ruleIcal.clear();
     RecurrenceFields copy = row.pattern;
     if (!NormalizePattern(copy).empty()) row.pattern.type = olRecursOnce;
 }
@@ -79,6 +85,8 @@ ItemRow ReadRow(SQLite::Statement& q)
     row.lastStart = q.getColumn(c++).getDouble();
     row.spanFirst = q.getColumn(c++).getDouble();
     row.spanLast = q.getColumn(c++).getDouble();
+    row.zone = q.getColumn(c++).getString();
+    row.ruleIcal = q.getColumn(c++).getString();
     row.notesLoaded = false;
     CheckPattern(row);
     return row;
@@ -110,6 +118,8 @@ int BindRow(SQLite::Statement& q, const ItemRow& row)
     q.bind(i++, row.lastStart);
     q.bind(i++, row.spanFirst);
     q.bind(i++, row.spanLast);
+    q.bind(i++, row.zone);
+    q.bind(i++, row.ruleIcal);
     return i;
 }
 
@@ -166,8 +176,8 @@ CEOID ItemTable::Insert(const ItemRow& row, const std::string& uid)
         "INSERT INTO items (kind, subject, location, start_time, end_time, all_day, reminder_set, reminder_minutes, "
         "reminder_time, start_date, due_date, date_completed, complete, importance, rec_type, rec_interval, "
         "rec_dow_mask, rec_day_of_month, rec_instance, rec_month_of_year, rec_start, rec_end, rec_range, "
-        "rec_occurrences, rec_last, span_first, span_last, notes, uid) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "rec_occurrences, rec_last, span_first, span_last, zone, rule_ical, notes, uid) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
         "coalesce(?, " NEW_ITEM_UID_SQL "))");
     const int next = BindRow(*q, row);
     BindBytes(*q, next, row.notes);
@@ -189,7 +199,8 @@ void ItemTable::Update(const ItemRow& row)
             "reminder_set = ?, reminder_minutes = ?, reminder_time = ?, start_date = ?, due_date = ?, "
             "date_completed = ?, complete = ?, importance = ?, rec_type = ?, rec_interval = ?, rec_dow_mask = ?, "
             "rec_day_of_month = ?, rec_instance = ?, rec_month_of_year = ?, rec_start = ?, rec_end = ?, "
-            "rec_range = ?, rec_occurrences = ?, rec_last = ?, span_first = ?, span_last = ?, notes = ? "
+            "rec_range = ?, rec_occurrences = ?, rec_last = ?, span_first = ?, span_last = ?, zone = ?, rule_ical = ?, "
+            "notes = ? "
             "WHERE oid = ?");
         const int next = BindRow(*q, row);
         BindBytes(*q, next, row.notes);
@@ -201,7 +212,8 @@ void ItemTable::Update(const ItemRow& row)
             "reminder_set = ?, reminder_minutes = ?, reminder_time = ?, start_date = ?, due_date = ?, "
             "date_completed = ?, complete = ?, importance = ?, rec_type = ?, rec_interval = ?, rec_dow_mask = ?, "
             "rec_day_of_month = ?, rec_instance = ?, rec_month_of_year = ?, rec_start = ?, rec_end = ?, "
-            "rec_range = ?, rec_occurrences = ?, rec_last = ?, span_first = ?, span_last = ? WHERE oid = ?");
+            "rec_range = ?, rec_occurrences = ?, rec_last = ?, span_first = ?, span_last = ?, zone = ?, rule_ical = ? "
+            "WHERE oid = ?");
         const int next = BindRow(*q, row);
         q->bind(next, int64_t(row.oid));
         q->exec();

@@ -16,6 +16,7 @@ using PropValue = std::variant<std::monostate, int64_t, double, std::string, Byt
 class ItemTable {
 public:
     explicit ItemTable(StoreConnection& connection) : m_connection(connection) {}
+    StoreConnection& Connection() { return m_connection; }
 
     std::optional<ItemRow> Load(CEOID oid);
     Bytes LoadNotes(CEOID oid);

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "platform/store/OleTime.h"
+#include "platform/store/RuleCache.h"
 
 namespace {
 
@@ -35,15 +36,25 @@ double SeriesStart(const ItemRow& row)
     return OleFromSeconds(OleToSeconds(day) + OleSecondOfDay(row.start));
 }
 
+RuleOccurrences SeriesStarts(const ItemRow& series, double from, double to, RuleCache* cache)
+{
+    if (series.pattern.type == olRecursUnsupported)
+        return cache ? cache->StartsIn(series, from, to) : ExpandRuleSeries(series.ruleIcal, from, to);
+    RuleOccurrences found;
+    const double seriesStart = SeriesStart(series);
+    if (MayOccurIn(series.pattern, seriesStart, from, to))
+        found.starts = ExpandOccurrences(series.pattern, seriesStart, series.lastStart, from, to);
+    return found;
+}
+
 std::vector<Occurrence> SeriesOccurrences(const ItemRow& series, const std::vector<const ExceptionRow*>& exceptions,
-                                          double from, double to)
+                                          double from, double to, RuleCache* cache, bool* cut)
 {
     std::vector<Occurrence> occurrences;
     const double duration = DurationDays(series);
-    const double seriesStart = SeriesStart(series);
-    const bool may = MayOccurIn(series.pattern, seriesStart, from - duration, to);
-    for (double start : may ? ExpandOccurrences(series.pattern, seriesStart, series.lastStart, from - duration, to)
-                            : std::vector<double>{}) {
+    const RuleOccurrences starts = SeriesStarts(series, from - duration, to, cache);
+    if (cut && starts.cut) *cut = true;
+    for (double start : starts.starts) {
         if (start + duration < from) continue;
         const int64_t original = OleToSeconds(start);
         const bool excepted = std::any_of(exceptions.begin(), exceptions.end(),
@@ -76,6 +87,7 @@ void SearchAppointments(ItemTable& table, const Restriction& restriction, bool i
     std::unordered_map<CEOID, std::vector<const ExceptionRow*>> exceptionsBySeries;
     for (const ExceptionRow& exception : search.exceptions) exceptionsBySeries[exception.series].push_back(&exception);
     static const std::vector<const ExceptionRow*> kNone;
+    RuleCache cache(table.Connection());
 
     for (size_t i = 0; i < search.rows.size(); ++i) {
         const ItemRow& row = search.rows[i];
@@ -85,8 +97,10 @@ void SearchAppointments(ItemTable& table, const Restriction& restriction, bool i
         }
         auto found = exceptionsBySeries.find(row.oid);
         const auto& exceptions = found == exceptionsBySeries.end() ? kNone : found->second;
-        for (const Occurrence& occurrence : SeriesOccurrences(row, exceptions, spanLow, std::min(spanHigh, kNoDate)))
+        for (const Occurrence& occurrence :
+             SeriesOccurrences(row, exceptions, spanLow, std::min(spanHigh, kNoDate), &cache, &search.cut))
             if (Meets(restriction, occurrence.start, occurrence.end))
                 search.hits.push_back({i, occurrence.start, occurrence.end, occurrence.original, occurrence.exception});
     }
+    cache.Flush();
 }

@@ -8,6 +8,9 @@
 #include "platform/store/ItemRow.h"
 #include "platform/store/ItemTable.h"
 #include "platform/store/Restriction.h"
+#include "platform/store/RuleSeries.h"
+
+class RuleCache;
 
 struct AppointmentHit {
     size_t row = 0;          // index into the rows of the search
@@ -21,6 +24,7 @@ struct AppointmentSearch {
     std::vector<ItemRow> rows;
     std::vector<ExceptionRow> exceptions;
     std::vector<AppointmentHit> hits;
+    bool cut = false;  // a series had more occurrences than one query may cost
 };
 
 // With `includeRecurrences` every occurrence is its own hit; without, a series
@@ -37,8 +41,14 @@ struct Occurrence {
     double end = 0;
     const ExceptionRow* exception = nullptr;
 };
+// A series kept as iCalendar rules reads its years from `cache` when given;
+// `cut` is set when its expansion hit the cap.
 std::vector<Occurrence> SeriesOccurrences(const ItemRow& series, const std::vector<const ExceptionRow*>& exceptions,
-                                          double from, double to);
+                                          double from, double to, RuleCache* cache = nullptr, bool* cut = nullptr);
+
+// The original occurrence starts of a series in [from, to), whether a
+// pattern or iCalendar rules make it.
+RuleOccurrences SeriesStarts(const ItemRow& series, double from, double to, RuleCache* cache = nullptr);
 
 // Duration of an appointment row in days.
 inline double DurationDays(const ItemRow& row) { return row.end > row.start ? row.end - row.start : 0.0; }

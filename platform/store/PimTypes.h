@@ -92,6 +92,9 @@ inline constexpr int olRecursMonthly = 2;
 inline constexpr int olRecursMonthNth = 3;
 inline constexpr int olRecursYearly = 5;
 inline constexpr int olRecursYearNth = 6;
+// A series kept as iCalendar rules that no pattern above can hold: the store
+// expands it, the recurrence editors leave it alone.
+inline constexpr int olRecursUnsupported = 99;
 
 inline constexpr int olImportanceLow = 0;
 inline constexpr int olImportanceNormal = 1;

@@ -4,6 +4,7 @@
 #include "platform/store/OleTime.h"
 #include "platform/store/PoomSession.h"
 #include "platform/store/StoreConnection.h"
+#include "platform/time/DeviceZone.h"
 
 StoreBatch::StoreBatch(std::shared_ptr<StoreConnection> connection)
     : m_connection(std::move(connection)), m_transaction(std::make_unique<WriteTransaction>(*m_connection))
@@ -71,6 +72,7 @@ std::unique_ptr<PoomItem> PoomApplication::CreateItem(int itemType)
         return nullptr;
     }
     ItemRow row;
+    row.zone = DeviceZoneName();
     if (itemType == olAppointmentItem) {
         // Today at midnight for an hour; callers set the dates they want.
         row.kind = ItemKind::Appointment;

@@ -8,6 +8,7 @@
 #include "platform/store/OccurrenceSearch.h"
 #include "platform/store/OleTime.h"
 #include "platform/store/PoomRecurrencePattern.h"
+#include "platform/store/RuleSeries.h"
 #include "platform/store/PoomSession.h"
 #include "platform/store/PropBuffer.h"
 
@@ -133,6 +134,19 @@ bool PoomItem::ClearRecurrencePattern()
 {
     if (m_occurrence) return Fail("되풀이 일정의 한 항목에는 되풀이 방법이 없습니다.");
     m_row.pattern.type = olRecursOnce;
+    m_row.ruleIcal.clear();
+    m_patternChanged = true;
+    return true;
+}
+
+bool PoomItem::SetRuleIcal(const std::string& rules)
+{
+    if (m_occurrence) return Fail("되풀이 일정의 한 항목에는 되풀이 방법이 없습니다.");
+    if (const std::string problem = CheckRuleSeries(rules); !problem.empty()) return Fail(problem);
+    m_row.pattern = RecurrenceFields{};
+    m_row.pattern.type = olRecursUnsupported;
+    m_row.pattern.patternStart = OleDateOnly(m_row.start);
+    m_row.ruleIcal = rules;
     m_patternChanged = true;
     return true;
 }
@@ -349,6 +363,8 @@ bool PoomAppointment::SaveRow(ItemTable& table)
         if (m_row.oid != 0) table.DeleteExceptions(m_row.oid);
         return PoomItem::SaveRow(table);
     }
+    if (m_row.pattern.type == olRecursUnsupported) return SaveRuleSeries(table);
+    m_row.ruleIcal.clear();
     const std::string problem = NormalizePattern(m_row.pattern);
     if (!problem.empty()) return Fail(problem);
     const auto extent = ComputeExtent(m_row.pattern, SeriesStart(m_row));
@@ -373,6 +389,30 @@ bool PoomAppointment::SaveRow(ItemTable& table)
             exceptions = table.LoadExceptions(m_row.oid);
     }
     SetSeriesSpan(m_row, exceptions);
+    return PoomItem::SaveRow(table);
+}
+
+bool PoomAppointment::SaveRuleSeries(ItemTable& table)
+{
+    std::optional<ItemRow> stored;
+    if (m_row.oid != 0) stored = table.Load(m_row.oid);
+    // A moved start moves the rules' DTSTART with it, in the series' zone.
+    if (stored && stored->pattern.type == olRecursUnsupported && stored->ruleIcal == m_row.ruleIcal)
+        m_row.ruleIcal = ShiftRuleSeries(m_row.ruleIcal, OleToSeconds(m_row.start) - OleToSeconds(stored->start));
+    const auto extent = RuleSeriesExtent(m_row.ruleIcal);
+    if (!extent) return Fail(CheckRuleSeries(m_row.ruleIcal));
+    m_row.lastStart = extent->last.value_or(kNoDate);
+    m_row.pattern.patternStart = OleDateOnly(std::min(extent->first, m_row.start));
+    std::vector<ExceptionRow> exceptions;
+    if (m_row.oid != 0) {
+        // Exceptions are keyed by original starts, which new rules move.
+        if (!stored || stored->ruleIcal != m_row.ruleIcal)
+            table.DeleteExceptions(m_row.oid);
+        else
+            exceptions = table.LoadExceptions(m_row.oid);
+    }
+    SetSeriesSpan(m_row, exceptions);
+    m_row.spanFirst = std::min(m_row.spanFirst, extent->first);
     return PoomItem::SaveRow(table);
 }
 

@@ -50,6 +50,14 @@ public:
     // random one: an imported item keeps its own.
     void KeepUid(std::string uid) { m_newUid = std::move(uid); }
 
+    // The item's zone (ItemRow's forms); items made here carry the device's.
+    const std::string& Zone() const { return m_row.zone; }
+    void SetZone(const std::string& zone) { m_row.zone = zone; }
+    // A series kept as iCalendar rules (RecurrenceType olRecursUnsupported):
+    // its DTSTART and rule lines. Setting a pattern type drops them.
+    const std::string& RuleIcal() const { return m_row.ruleIcal; }
+    bool SetRuleIcal(const std::string& rules);
+
     virtual bool Save();
     bool Delete();
     // A new stored item with the same properties (an occurrence copies as a
@@ -112,6 +120,7 @@ public:
 
 protected:
     bool SaveRow(ItemTable& table) override;
+    bool SaveRuleSeries(ItemTable& table);
 };
 
 class PoomTask : public PoomItem {

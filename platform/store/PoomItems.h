@@ -32,6 +32,8 @@ public:
     std::unique_ptr<PoomItem> Item(int index);  // 1-based
 
     const std::string& LastError() const { return m_error; }
+    // The last search left out occurrences past the per-series cap.
+    bool Cut() const { return m_search.cut; }
 
 private:
     struct Hit {

@@ -76,7 +76,7 @@ std::unique_ptr<PoomAppointment> PoomRecurrencePattern::GetOccurrence(double dat
                 return true;
             }
         }
-        for (double start : ExpandOccurrences(series.pattern, SeriesStart(series), series.lastStart, day, nextDay)) {
+        for (double start : SeriesStarts(series, day, nextDay).starts) {
             const int64_t original = OleToSeconds(start);
             const bool excepted = std::any_of(exceptions.begin(), exceptions.end(),
                                               [&](const ExceptionRow& e) { return e.original == original; });
@@ -106,7 +106,7 @@ std::unique_ptr<PoomAppointment> PoomRecurrencePattern::OccurrenceAt(double orig
             return true;
         }
         const double from = OleFromSeconds(original - 1), to = OleFromSeconds(original + 1);
-        for (double start : ExpandOccurrences(series.pattern, SeriesStart(series), series.lastStart, from, to)) {
+        for (double start : SeriesStarts(series, from, to).starts) {
             if (OleToSeconds(start) != original) continue;
             found = std::make_unique<PoomAppointment>(m_item.m_session, series, OccurrenceKey{series.oid, original},
                                                       nullptr, start);

@@ -146,6 +146,30 @@ constexpr char kSchemaV3[] = "ALTER TABLE items ADD COLUMN uid TEXT;"
                              "CREATE TRIGGER item_sources_deleted AFTER DELETE ON items BEGIN "
                              "DELETE FROM item_sources WHERE oid = OLD.oid; END;";
 
+// Version 4: the item's zone (empty: the device's, as before zones were kept;
+// "floating", "UTC" or an IANA name) and the iCalendar rules of a series no
+// pattern can hold. Each such series' occurrences are cached per local year
+// and dropped whenever its item changes.
+constexpr char kSchemaV4[] = R"sql(
+ALTER TABLE items ADD COLUMN zone TEXT NOT NULL DEFAULT '';
+ALTER TABLE items ADD COLUMN rule_ical TEXT NOT NULL DEFAULT '';
+
+CREATE TABLE rule_occurrences(
+    series INTEGER NOT NULL,
+    year INTEGER NOT NULL,
+    basis TEXT NOT NULL,
+    starts BLOB,
+    cut INTEGER NOT NULL DEFAULT 0,
+    PRIMARY KEY (series, year)) WITHOUT ROWID;
+
+CREATE TRIGGER rule_occurrences_changed AFTER UPDATE ON items BEGIN
+    DELETE FROM rule_occurrences WHERE series = OLD.oid;
+END;
+CREATE TRIGGER rule_occurrences_deleted AFTER DELETE ON items BEGIN
+    DELETE FROM rule_occurrences WHERE series = OLD.oid;
+END;
+)sql";
+
 struct Migration {
     int toVersion;
     const char* sql;
@@ -156,6 +180,7 @@ constexpr Migration kMigrations[] = {
     {1, kSchemaV1},
     {2, kSchemaV2},
     {3, kSchemaV3},
+    {4, kSchemaV4},
 };
 
 } // namespace

@@ -55,6 +55,32 @@ TEST(IcalRule, RulesAPatternCanHoldMapOntoIt)
     EXPECT_EQ(Map("FREQ=MONTHLY;BYMONTHDAY=-1").pattern->dayOfMonth, 31);
 }
 
+// Every other week with a week start other than Sunday fits the pattern
+// unless Sunday splits the days of the rule's week.
+TEST(IcalRule, WeekStartMattersOnlyWhenSundaySplitsTheDays)
+{
+    const struct {
+        const char* rule;
+        bool held;
+    } cases[] = {
+        {"FREQ=WEEKLY;INTERVAL=2;WKST=MO;BYDAY=TU,TH", true},
+        {"FREQ=WEEKLY;INTERVAL=2;BYDAY=TU,TH", true},           // default WKST is Monday
+        {"FREQ=WEEKLY;INTERVAL=2;WKST=MO;BYDAY=SU,MO", false},  // Sunday closes the rule's week
+        {"FREQ=WEEKLY;INTERVAL=2;BYDAY=SA,SU", false},
+        {"FREQ=WEEKLY;INTERVAL=2;WKST=SU;BYDAY=SA,SU", true},
+        {"FREQ=WEEKLY;INTERVAL=3;WKST=SA;BYDAY=SU,MO", true},
+        {"FREQ=WEEKLY;INTERVAL=3;WKST=SA;BYDAY=SA,MO", false},
+        {"FREQ=WEEKLY;INTERVAL=2;WKST=WE;BYDAY=SU", true},       // one day is never split
+    };
+    for (const auto& c : cases) {
+        const RuleMapping mapping = Map(c.rule);
+        EXPECT_EQ(bool(mapping.pattern), c.held) << c.rule;
+        if (mapping.pattern) {
+            EXPECT_EQ(mapping.pattern->type, olRecursWeekly) << c.rule;
+        }
+    }
+}
+
 TEST(IcalRule, RulesBeyondAPatternAreRefused)
 {
     for (const char* rule : {"FREQ=HOURLY", "FREQ=DAILY;BYHOUR=9,17", "FREQ=MONTHLY;BYMONTHDAY=1,15",
