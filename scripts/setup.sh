@@ -11,7 +11,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-nanum fonts-dejavu-core
   clang libclang-rt-dev tzdata
-  python3   # the local weather server the tests start
+  python3   # the local weather and fault servers the tests start
+  radicale vdirsyncer   # the CalDAV server and an independent client for the sync tests
 )
 
 missing=()

@@ -53,6 +53,9 @@ public:
     bool GetIDsFromNames(const std::vector<std::string>& names, uint32_t flags, std::vector<CEPROPID>& ids);
 
     std::unique_ptr<StoreBatch> BeginBatch();
+    // The session's connection, for bookkeeping tables beside the items (the
+    // sync state); null when not logged on.
+    std::shared_ptr<StoreConnection> Connection() const;
 
     // The platform's own item editor, for PoomItem::Display.
     void SetDisplayHandler(std::function<bool(PoomItem&)> display);
