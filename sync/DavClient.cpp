@@ -107,6 +107,11 @@ bool RunPasswordCommand(const std::string& command, std::string& password, std::
     return true;
 }
 
+std::string DavReply::Problem(const std::string& url) const
+{
+    return !error.empty() ? error : FormatText(IDS_SYNC_SERVER_STATUS, {std::to_string(status), url});
+}
+
 DavClient::DavClient(DavAccount account, DavOptions options) : m_account(std::move(account)), m_options(std::move(options))
 {
     InitCurlOnce();

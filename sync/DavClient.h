@@ -55,6 +55,8 @@ struct DavReply {
     std::string error;      // for the user, when not answered or the status is an error
 
     bool Success() const { return answered && status >= 200 && status < 300; }
+    // What went wrong with the request to `url`, for the user.
+    std::string Problem(const std::string& url) const;
 };
 
 class DavClient {

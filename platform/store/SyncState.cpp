@@ -92,6 +92,13 @@ void SyncState::NoteInStep(CEOID oid, const std::string& collection, const std::
     q->exec();
 }
 
+void SyncState::NotePushFailed(CEOID oid)
+{
+    auto q = m_connection.Prepared("UPDATE sync_items SET pushing = NULL WHERE oid = ?");
+    q->bind(1, static_cast<int64_t>(oid));
+    q->exec();
+}
+
 void SyncState::ForgetServerCopy(CEOID oid)
 {
     auto q = m_connection.Prepared("UPDATE sync_items SET href = NULL, etag = NULL, pushing = NULL WHERE oid = ?");

@@ -55,6 +55,8 @@ public:
     // nothing left to push unless it changes again.
     void NoteInStep(CEOID oid, const std::string& collection, const std::string& href, const std::string& uid,
                     const std::string& etag);
+    // The PUT was refused: nothing of it is on the server.
+    void NotePushFailed(CEOID oid);
     // Forgets the server's copy so that deleting the item locally does not ask
     // the server to delete it too (the server deleted it first).
     void ForgetServerCopy(CEOID oid);
