@@ -170,6 +170,20 @@ enum StringId : int {
     IDS_TODAY_EVENTS_ALL = 744,
     IDS_TODAY_TASKS_COUNT = 745,         // %s: tasks
     IDS_TODAY_TASKS_ALL = 746,
+    // iCalendar import and export: notes naming a line or an item.
+    IDS_ICAL_NOT_A_PROPERTY = 760,
+    IDS_ICAL_OUTSIDE_CALENDAR = 761,
+    IDS_ICAL_MISSING_END = 762,          // after "END:VEVENT"
+    IDS_ICAL_END_WITHOUT_BEGIN = 763,    // after "END:VEVENT"
+    IDS_ICAL_CALENDAR_UNCLOSED = 764,
+    IDS_ICAL_NOT_IMPORTED = 765,         // before why
+    IDS_ICAL_UNREADABLE_PROPERTY = 766,  // after the property's name
+    IDS_ICAL_NOT_IMPORTED_COUNT = 767,   // %d: items
+    IDS_ICAL_UPDATED_COUNT = 768,        // %d: items
+    IDS_ICAL_ONE_UID_ONLY = 769,
+    IDS_ICAL_NO_ITEM = 770,
+    IDS_ICAL_ITEM_MISSING = 771,
+    IDS_ICAL_UID_TAKEN = 772,
     // CalDAV sync.
     IDS_SYNC_COMMAND = 800,
     IDS_SYNC_NOT_CONFIGURED = 801,

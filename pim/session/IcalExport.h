@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/store/PimTypes.h"
+
 class PoomApplication;
 
 struct IcalExportResult {
@@ -18,3 +20,5 @@ struct IcalExportResult {
 };
 
 IcalExportResult ExportIcal(PoomApplication& app);
+// The given items, each with its changed occurrences; unknown Oids are left out.
+IcalExportResult ExportIcalItems(PoomApplication& app, const std::vector<CEOID>& oids);

@@ -3,9 +3,10 @@
 #include <map>
 #include <memory>
 
-#include "pim/session/IcalReader.h"
+#include "resources/StringTable.h"
 #include "platform/store/PoomApplication.h"
 #include "platform/store/PoomRecurrencePattern.h"
+#include "pim/session/IcalStoreWriter.h"
 
 namespace {
 
@@ -53,79 +54,136 @@ void SetTask(PoomTask& task, const ImportedItem& item)
     }
 }
 
-class StoreWriter {
-public:
-    StoreWriter(PoomApplication& app, IcalImportReport& report) : m_app(app), m_report(report)
-    {
-        std::vector<CEPROPID> ids;
-        if (m_app.GetIDsFromNames({kItemColorName}, kItemColorFlags, ids)) m_color = ids[0];
-    }
-
-    void Add(const ImportedItem& item)
-    {
-        auto made = m_app.CreateItem(item.task ? olTaskItem : olAppointmentItem);
-        if (!made) return Refuse(item, m_app.LastError());
-        if (item.task)
-            SetTask(*made->AsTask(), item);
-        else
-            SetAppointment(*made->AsAppointment(), item);
-        if (item.pattern) SetPattern(*made, *item.pattern);
-        SetColor(*made, item);
-        if (!made->Save()) return Refuse(item, made->LastError());
-        Count(item);
-        if (item.pattern) {
-            for (double original : item.exdates)
-                if (auto occurrence = made->GetRecurrencePattern()->OccurrenceAt(original)) occurrence->Delete();
-            if (!item.uid.empty() && !item.task) m_series[item.uid] = std::move(made);
-        }
-    }
-
-    // A changed occurrence of a series read earlier in the file.
-    void Change(const ImportedItem& item)
-    {
-        auto series = m_series.find(item.uid);
-        if (series == m_series.end()) {
-            m_report.notes.push_back(item.Label() + ": 되풀이 일정을 찾을 수 없어 따로 가져옵니다");
-            ImportedItem alone = item;
-            alone.recurrenceId.reset();
-            return Add(alone);
-        }
-        auto occurrence = series->second->GetRecurrencePattern()->OccurrenceAt(*item.recurrenceId);
-        if (!occurrence) return Refuse(item, "되풀이에 그런 날짜가 없습니다");
-        SetAppointment(*occurrence, item);
-        if (!occurrence->Save()) return Refuse(item, occurrence->LastError());
-    }
-
-private:
-    void SetColor(PoomItem& made, const ImportedItem& item)
-    {
-        if (!item.color || !m_color) return;
-        CEPROPVAL value;
-        value.propid = m_color;
-        value.val.ulVal = *item.color;
-        made.SetProps(1, &value);
-    }
-
-    void Refuse(const ImportedItem& item, const std::string& why)
-    {
-        m_report.notes.push_back(item.Label() + ": 가져오지 않았습니다: " + why);
-    }
-
-    void Count(const ImportedItem& item) { ++(item.task ? m_report.tasks : m_report.appointments); }
-
-    PoomApplication& m_app;
-    IcalImportReport& m_report;
-    CEPROPID m_color = 0;
-    std::map<std::string, std::unique_ptr<PoomItem>> m_series;
-};
-
 } // namespace
+
+StoreWriter::StoreWriter(PoomApplication& app, const IcalReading& reading, IcalImportReport& report)
+    : m_app(app), m_reading(reading), m_report(report)
+{
+    std::vector<CEPROPID> ids;
+    if (m_app.GetIDsFromNames({kItemColorName}, kItemColorFlags, ids)) m_color = ids[0];
+}
+
+StoreWriter::~StoreWriter() = default;
+
+std::optional<CEOID> StoreWriter::Write(const ImportedItem& item, std::optional<CEOID> into)
+{
+    const int type = item.task ? olTaskItem : olAppointmentItem;
+    // A UID met twice in one file is a second item, not a change of the first.
+    const bool ownUid = !item.uid.empty() && !m_written.contains(item.uid);
+    std::optional<CEOID> target = into;
+    if (!target && ownUid) target = m_app.FindItemByUid(item.uid);
+    std::unique_ptr<PoomItem> made;
+    if (target) {
+        made = m_app.GetItemFromOid(*target);
+        if (!made && into) return Refuse(item, StringText(IDS_ICAL_ITEM_MISSING));
+        if (made && made->ItemType() != type) {
+            // An event that became a to-do (or back) is a new item under the same UID.
+            if (!made->Delete()) return Refuse(item, made->LastError());
+            made.reset();
+        }
+    }
+    const bool updating = made != nullptr;
+    if (updating && made->IsRecurring()) {
+        // Its changed and deleted occurrences are the file's from now on.
+        made->ClearRecurrencePattern();
+        if (!made->Save()) return Refuse(item, made->LastError());
+    }
+    if (!made) {
+        made = m_app.CreateItem(type);
+        if (!made) return Refuse(item, m_app.LastError());
+        if (ownUid) made->KeepUid(item.uid);
+    }
+    if (item.task)
+        SetTask(*made->AsTask(), item);
+    else
+        SetAppointment(*made->AsAppointment(), item);
+    if (updating && !item.notes) made->SetBodyInk({});
+    if (item.pattern) SetPattern(*made, *item.pattern);
+    SetColor(*made, item, updating);
+    if (!made->Save()) return Refuse(item, made->LastError());
+    ++(item.task ? m_report.tasks : m_report.appointments);
+    if (updating) ++m_report.updated;
+    const CEOID oid = made->Oid();
+    if (!item.uid.empty()) m_written.insert(item.uid);
+    m_sources[oid].push_back(&item);
+    if (item.pattern) {
+        for (double original : item.exdates)
+            if (auto occurrence = made->GetRecurrencePattern()->OccurrenceAt(original)) occurrence->Delete();
+        if (!item.uid.empty() && !item.task) m_series[item.uid] = std::move(made);
+    }
+    return oid;
+}
+
+void StoreWriter::Change(const ImportedItem& item)
+{
+    auto series = m_series.find(item.uid);
+    if (series == m_series.end() && !m_written.contains(item.uid)) {
+        // The series may be in the store already, from an earlier import.
+        if (const auto stored = m_app.FindItemByUid(item.uid))
+            if (auto found = m_app.GetItemFromOid(*stored); found && found->AsAppointment() && found->IsRecurring())
+                series = m_series.emplace(item.uid, std::move(found)).first;
+    }
+    if (series == m_series.end()) {
+        m_report.notes.push_back(item.Label() + ": 되풀이 일정을 찾을 수 없어 따로 가져옵니다");
+        ImportedItem alone = item;
+        alone.recurrenceId.reset();
+        alone.uid.clear();
+        m_detached.push_back(std::move(alone));
+        Write(m_detached.back());
+        return;
+    }
+    auto occurrence = series->second->GetRecurrencePattern()->OccurrenceAt(*item.recurrenceId);
+    if (!occurrence) {
+        Refuse(item, "되풀이에 그런 날짜가 없습니다");
+        return;
+    }
+    SetAppointment(*occurrence, item);
+    if (!occurrence->Save()) {
+        Refuse(item, occurrence->LastError());
+        return;
+    }
+    m_sources[series->second->Oid()].push_back(&item);
+}
+
+bool StoreWriter::SaveSources()
+{
+    for (const auto& [oid, items] : m_sources) {
+        const ImportedItem& first = *items.front();
+        std::string text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
+        if (first.calendar < m_reading.calendarProperties.size()) text += m_reading.calendarProperties[first.calendar];
+        text += first.sourceZones;
+        for (const ImportedItem* item : items) text += item->source;
+        text += "END:VCALENDAR\r\n";
+        if (!m_app.SetItemSource(oid, text)) {
+            m_report.error = m_app.LastError();
+            return false;
+        }
+    }
+    return true;
+}
+
+void StoreWriter::SetColor(PoomItem& made, const ImportedItem& item, bool updating)
+{
+    if (!m_color || (!item.color && !updating)) return;
+    CEPROPVAL value{};
+    value.propid = m_color;
+    value.val.ulVal = item.color.value_or(0);
+    made.SetProps(1, &value);
+}
+
+std::nullopt_t StoreWriter::Refuse(const ImportedItem& item, const std::string& why)
+{
+    ++m_report.skipped;
+    m_report.notes.push_back(item.Label() + ": " + StringText(IDS_ICAL_NOT_IMPORTED) + why);
+    return std::nullopt;
+}
 
 IcalImportReport ImportIcal(PoomApplication& app, std::string_view text, bool commit)
 {
     IcalImportReport report;
     IcalReading reading = ReadIcal(text);
     report.notes = std::move(reading.notes);
+    report.skipped = reading.skipped;
     if (!reading.error.empty()) {
         report.error = reading.error;
         return report;
@@ -136,14 +194,15 @@ IcalImportReport ImportIcal(PoomApplication& app, std::string_view text, bool co
         return report;
     }
     {
-        StoreWriter writer(app, report);
+        StoreWriter writer(app, reading, report);
         for (const ImportedItem& item : reading.items)
-            if (!item.recurrenceId || item.task) writer.Add(item);
+            if (!item.recurrenceId || item.task) writer.Write(item);
         for (const ImportedItem& item : reading.items)
             if (item.recurrenceId && !item.task) writer.Change(item);
+        if (!writer.SaveSources()) return report;
     }
     if (commit && !batch->Commit(&report.error)) {
-        report.appointments = report.tasks = 0;
+        report.appointments = report.tasks = report.updated = 0;
         return report;
     }
     report.ok = true;

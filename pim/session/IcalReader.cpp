@@ -3,99 +3,55 @@
 #include <libical/ical.h>
 
 #include <algorithm>
-#include <cctype>
-#include <memory>
+#include <map>
 
 #include "pim/session/Base64.h"
 #include "pim/session/CssColors.h"
 #include "pim/session/IcalRecurrence.h"
+#include "pim/session/IcalText.h"
 #include "pim/session/IcalTime.h"
 #include "pim/session/NotesText.h"
 #include "platform/store/OleTime.h"
+#include "resources/StringTable.h"
 
 namespace {
 
-struct ComponentDeleter {
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
-using ComponentPtr = std::unique_ptr<icalcomponent, ComponentDeleter>;
-
-std::string Upper(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
-}
-
 std::string AtLine(int line) { return std::to_string(line) + "번째 줄: "; }
 
-// Checks that BEGIN and END pair up and that every line is a property; notes
-// the BEGIN line of each event and to-do of a calendar, in order.
-bool CheckStructure(std::string_view text, std::vector<int>& itemLines, std::string& error)
-{
-    std::vector<std::string> open;
-    bool sawCalendar = false;
-    int number = 0;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty() || line[0] == ' ' || line[0] == '\t') continue;  // blank, or a folded continuation
-        const size_t colon = line.find(':');
-        if (colon == std::string_view::npos) {
-            error = AtLine(number) + "속성 줄이 아닙니다 (':'가 없습니다)";
-            return false;
-        }
-        const std::string name = Upper(line.substr(0, std::min(colon, line.find(';'))));
-        const std::string value = Upper(line.substr(colon + 1));
-        if (name == "BEGIN") {
-            if (open.empty() && value != "VCALENDAR") {
-                error = AtLine(number) + "BEGIN:VCALENDAR가 와야 합니다";
-                return false;
-            }
-            if (open.size() == 1 && (value == "VEVENT" || value == "VTODO")) itemLines.push_back(number);
-            open.push_back(value);
-            sawCalendar = true;
-        } else if (name == "END") {
-            if (open.empty() || open.back() != value) {
-                error = AtLine(number) + "END:" + value + "가 " +
-                        (open.empty() ? std::string("BEGIN 없이 왔습니다") : "BEGIN:" + open.back() + "와 맞지 않습니다");
-                return false;
-            }
-            open.pop_back();
-        } else if (open.empty()) {
-            error = AtLine(number) + "VCALENDAR 밖의 내용입니다";
-            return false;
-        }
-    }
-    if (!open.empty()) {
-        error = "파일이 END:" + open.back() + " 없이 끝났습니다";
-        return false;
-    }
-    if (!sawCalendar) {
-        error = "VCALENDAR가 없습니다";
-        return false;
-    }
-    return true;
-}
-
-// Values libical could not read make the file unreadable; unknown names and
-// parameters are only told.
-std::string ParseErrors(icalcomponent* component, std::vector<std::string>& notes, const std::string& where)
+// What libical could not read is told and left out; the properties the
+// items are made of are checked separately (CheckCriticalProperties).
+void NoteParseErrors(icalcomponent* component, std::vector<std::string>& notes, const std::string& where)
 {
     for (icalproperty* p = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY); p;
          p = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
         const char* text = icalproperty_get_xlicerror(p);
-        icalparameter* type = icalproperty_get_first_parameter(p, ICAL_XLICERRORTYPE_PARAMETER);
-        const auto kind = type ? icalparameter_get_xlicerrortype(type) : ICAL_XLICERRORTYPE_NONE;
-        const std::string message = where + (text ? text : "읽을 수 없는 내용");
-        if (kind == ICAL_XLICERRORTYPE_VALUEPARSEERROR || kind == ICAL_XLICERRORTYPE_COMPONENTPARSEERROR)
-            return message;
-        notes.push_back(message + " (무시합니다)");
+        notes.push_back(where + (text ? text : "읽을 수 없는 내용") + " (무시합니다)");
+    }
+}
+
+// The properties an item is made of: one libical dropped as unreadable
+// would silently change the item, so the component is left out instead.
+std::string CheckCriticalProperties(icalcomponent* c, const std::string& text)
+{
+    static const std::pair<const char*, icalproperty_kind> kCritical[] = {
+        {"DTSTART", ICAL_DTSTART_PROPERTY}, {"DTEND", ICAL_DTEND_PROPERTY},
+        {"DUE", ICAL_DUE_PROPERTY},         {"DURATION", ICAL_DURATION_PROPERTY},
+        {"RRULE", ICAL_RRULE_PROPERTY},     {"EXDATE", ICAL_EXDATE_PROPERTY},
+        {"RDATE", ICAL_RDATE_PROPERTY},     {"EXRULE", ICAL_EXRULE_PROPERTY},
+        {"RECURRENCE-ID", ICAL_RECURRENCEID_PROPERTY}, {"COMPLETED", ICAL_COMPLETED_PROPERTY},
+    };
+    std::map<std::string, int> written;
+    int depth = 0;
+    for (const ContentLine& line : UnfoldLines(text)) {
+        const std::string name = LineName(line.text);
+        if (name == "BEGIN") ++depth;
+        else if (name == "END") --depth;
+        else if (depth == 1) ++written[name];
+    }
+    for (const auto& [name, kind] : kCritical) {
+        const auto count = written.find(name);
+        if (count != written.end() && icalcomponent_count_properties(c, kind) < count->second)
+            return std::string(name) + StringText(IDS_ICAL_UNREADABLE_PROPERTY);
     }
     return {};
 }
@@ -121,7 +77,7 @@ icalproperty* XProperty(icalcomponent* c, const char* name)
     for (icalproperty* p = icalcomponent_get_first_property(c, ICAL_X_PROPERTY); p;
          p = icalcomponent_get_next_property(c, ICAL_X_PROPERTY)) {
         const char* x = icalproperty_get_x_name(p);
-        if (x && Upper(x) == name) return p;
+        if (x && UpperAscii(x) == name) return p;
     }
     return nullptr;
 }
@@ -322,44 +278,135 @@ private:
     std::vector<std::string>& m_notes;
 };
 
-void ReadCalendar(icalcomponent* calendar, const std::vector<int>& itemLines, size_t& next, IcalReading& reading)
+// The raw SUMMARY of a component that could not be parsed, for its label.
+std::string RawSummary(const std::string& text)
 {
-    for (icalcomponent* c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
-         c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
-        const icalcomponent_kind kind = icalcomponent_isa(c);
-        if (kind != ICAL_VEVENT_COMPONENT && kind != ICAL_VTODO_COMPONENT) continue;
-        ImportedItem item;
-        item.line = next < itemLines.size() ? itemLines[next] : 0;
-        ++next;
-        const std::string where = AtLine(item.line);
-        reading.error = ParseErrors(c, reading.notes, where);
-        if (!reading.error.empty()) return;
-        ComponentReader reader(c, item, reading.notes);
-        const std::string problem = reader.Read();
-        if (!problem.empty()) {
-            reading.error = where + problem;
-            return;
-        }
-        const std::string unsupported = item.task && item.complete ? std::string() : reader.ReadRecurrence(
-                                            item.task ? (item.dueDate != kNoDate ? item.dueDate : item.startDate)
-                                                      : item.start);
-        if (!unsupported.empty()) {
-            reading.notes.push_back(item.Label() + ": 가져오지 않았습니다: " + unsupported);
-            continue;
-        }
-        if (item.task && item.pattern && item.dueDate == kNoDate && item.startDate == kNoDate) {
-            reading.notes.push_back(item.Label() + ": 날짜 없는 작업은 되풀이할 수 없어 한 번만 가져옵니다");
-            item.pattern.reset();
-        }
-        reading.items.push_back(std::move(item));
-    }
+    for (const ContentLine& line : UnfoldLines(text))
+        if (LineName(line.text) == "SUMMARY") return line.text.substr(ValueColon(line.text) + 1);
+    return {};
 }
+
+// The VTIMEZONEs of a calendar that the component's TZIDs name.
+std::string ZonesNamedIn(const std::string& text, const std::map<std::string, std::string>& zones)
+{
+    std::string named;
+    for (const auto& [tzid, zoneText] : zones)
+        if (text.find("TZID=" + tzid) != std::string::npos || text.find("TZID=\"" + tzid + "\"") != std::string::npos)
+            named += zoneText;
+    return named;
+}
+
+std::string ZoneId(const std::string& zoneText)
+{
+    for (const ContentLine& line : UnfoldLines(zoneText))
+        if (LineName(line.text) == "TZID") return line.text.substr(ValueColon(line.text) + 1);
+    return {};
+}
+
+class CalendarReader {
+public:
+    CalendarReader(const ScannedCalendar& scanned, size_t index, IcalReading& reading)
+        : m_scanned(scanned), m_index(index), m_reading(reading), m_root(icalcomponent_new_vcalendar())
+    {
+    }
+
+    void Read()
+    {
+        for (const ScannedComponent& component : m_scanned.components)
+            if (component.name == "VTIMEZONE" && component.problem.empty()) AddZone(component);
+        for (const ScannedComponent& component : m_scanned.components)
+            if (component.name == "VEVENT" || component.name == "VTODO") ReadItem(component);
+    }
+
+private:
+    void AddZone(const ScannedComponent& component)
+    {
+        IcalComponentPtr zone = ParseComponent(component.text);
+        if (!zone || icalcomponent_isa(zone.get()) != ICAL_VTIMEZONE_COMPONENT) return;
+        if (const std::string id = ZoneId(component.text); !id.empty()) m_zoneTexts[id] = component.text;
+        icalcomponent_add_component(m_root.get(), zone.release());
+    }
+
+    void ReadItem(const ScannedComponent& scanned)
+    {
+        ImportedItem fallback;
+        fallback.line = scanned.line;
+        if (!scanned.problem.empty()) {
+            fallback.subject = RawSummary(scanned.text);
+            return Skip(fallback, scanned.problem);
+        }
+        IcalComponentPtr parsed = ParseComponent(scanned.text);
+        if (!parsed || icalcomponent_isa(parsed.get()) == ICAL_NO_COMPONENT ||
+            icalcomponent_isa(parsed.get()) == ICAL_XROOT_COMPONENT) {
+            fallback.subject = RawSummary(scanned.text);
+            return Skip(fallback, "iCalendar 내용을 읽을 수 없습니다");
+        }
+        // Inside the calendar, so that its TZIDs find their VTIMEZONEs.
+        icalcomponent* c = parsed.release();
+        icalcomponent_add_component(m_root.get(), c);
+        ReadParsed(c, scanned);
+        icalcomponent_remove_component(m_root.get(), c);
+        icalcomponent_free(c);
+    }
+
+    void ReadParsed(icalcomponent* c, const ScannedComponent& scanned)
+    {
+        const std::string where = AtLine(scanned.line);
+        NoteParseErrors(c, m_reading.notes, where);
+        ComponentReading read;
+        read.item.line = scanned.line;
+        if (std::string problem = CheckCriticalProperties(c, scanned.text); !problem.empty()) {
+            read.item.subject = RawSummary(scanned.text);
+            return Skip(read.item, problem);
+        }
+        read = ReadComponent(c, scanned.line, m_reading.notes);
+        if (!read.problem.empty()) return Skip(read.item, read.problem);
+        ImportedItem& item = read.item;
+        item.source = scanned.text;
+        item.sourceZones = ZonesNamedIn(scanned.text, m_zoneTexts);
+        item.calendar = m_index;
+        m_reading.items.push_back(std::move(item));
+    }
+
+    void Skip(const ImportedItem& item, const std::string& why)
+    {
+        ++m_reading.skipped;
+        m_reading.notes.push_back(item.Label() + ": " + StringText(IDS_ICAL_NOT_IMPORTED) + why);
+    }
+
+    const ScannedCalendar& m_scanned;
+    size_t m_index;
+    IcalReading& m_reading;
+    IcalComponentPtr m_root;
+    std::map<std::string, std::string> m_zoneTexts;  // by TZID
+};
 
 } // namespace
 
 std::string ImportedItem::Label() const
 {
     return "'" + (subject.empty() ? std::string("(제목 없음)") : subject) + "' (" + std::to_string(line) + "번째 줄)";
+}
+
+ComponentReading ReadComponent(icalcomponent* c, int line, std::vector<std::string>& notes)
+{
+    ComponentReading read;
+    ImportedItem& item = read.item;
+    item.line = line;
+    ComponentReader reader(c, item, notes);
+    read.problem = reader.Read();
+    if (!read.problem.empty()) return read;
+    const bool completedTask = item.task && item.complete;
+    read.problem = completedTask ? std::string()
+                                 : reader.ReadRecurrence(item.task ? (item.dueDate != kNoDate ? item.dueDate
+                                                                                               : item.startDate)
+                                                                   : item.start);
+    if (!read.problem.empty()) return read;
+    if (item.task && item.pattern && item.dueDate == kNoDate && item.startDate == kNoDate) {
+        notes.push_back(item.Label() + ": 날짜 없는 작업은 되풀이할 수 없어 한 번만 가져옵니다");
+        item.pattern.reset();
+    }
+    return read;
 }
 
 IcalReading ReadIcal(std::string_view text)
@@ -376,23 +423,15 @@ IcalReading ReadIcal(std::string_view text)
         reading.error = "iCalendar 파일이 아닙니다 (NUL 문자가 있습니다)";
         return reading;
     }
-    std::vector<int> itemLines;
-    if (!CheckStructure(text, itemLines, reading.error)) return reading;
-    const std::string copy(text);
-    ComponentPtr root(icalparser_parse_string(copy.c_str()));
-    if (!root) {
-        reading.error = "iCalendar 내용을 읽을 수 없습니다";
+    IcalScan scan = ScanIcal(text);
+    reading.notes = std::move(scan.notes);
+    if (scan.calendars.empty()) {
+        reading.error = "VCALENDAR가 없습니다";
         return reading;
     }
-    size_t next = 0;
-    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
-        reading.error = ParseErrors(root.get(), reading.notes, "VCALENDAR: ");
-        if (reading.error.empty()) ReadCalendar(root.get(), itemLines, next, reading);
-    } else {
-        for (icalcomponent* c = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT);
-             c && reading.error.empty(); c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
-            ReadCalendar(c, itemLines, next, reading);
+    for (size_t i = 0; i < scan.calendars.size(); ++i) {
+        reading.calendarProperties.push_back(scan.calendars[i].extraProperties);
+        CalendarReader(scan.calendars[i], i, reading).Read();
     }
-    if (!reading.error.empty()) reading.items.clear();
     return reading;
 }

@@ -1,11 +1,14 @@
 // The first half of an import: an iCalendar text checked and read into plain
-// items, before anything touches the store.
+// items, before anything touches the store. A broken component costs only
+// itself; the file as a whole is refused only when it holds no calendar.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <libical/ical.h>
 
 #include "platform/store/ItemRow.h"
 #include "platform/store/Recurrence.h"
@@ -35,6 +38,11 @@ struct ImportedItem {
     std::optional<RecurrenceFields> pattern;
     std::vector<double> exdates;
     std::optional<double> recurrenceId;
+    // The component as the file had it (unfolded), with the zones it names,
+    // and the calendar it came from (an index into IcalReading).
+    std::string source;
+    std::string sourceZones;
+    size_t calendar = 0;
 
     std::string Label() const;  // for messages: its title and line
 };
@@ -43,8 +51,19 @@ struct IcalReading {
     std::string error;  // set: the file cannot be read, nothing is imported
     std::vector<ImportedItem> items;
     std::vector<std::string> notes;
+    int skipped = 0;  // events and to-dos left out, each with a note
+    // Each calendar's own properties (X-WR-CALNAME, ...) as content lines.
+    std::vector<std::string> calendarProperties;
 };
 
 IcalReading ReadIcal(std::string_view text);
+
+// One event or to-do read on its own, as the import would (its zones looked
+// up through its parents); empty `problem` when it was read.
+struct ComponentReading {
+    ImportedItem item;
+    std::string problem;
+};
+ComponentReading ReadComponent(icalcomponent* component, int line, std::vector<std::string>& notes);
 
 inline constexpr size_t kMaxIcalBytes = 64 * 1024 * 1024;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/store/ItemIdentity.h"
+
 namespace {
 
 #define ITEM_COLUMNS                                                                                             \
@@ -158,16 +160,21 @@ Bytes ItemTable::LoadNotes(CEOID oid)
     return ReadBytes(q->getColumn(0));
 }
 
-CEOID ItemTable::Insert(const ItemRow& row)
+CEOID ItemTable::Insert(const ItemRow& row, const std::string& uid)
 {
     auto q = m_connection.Prepared(
         "INSERT INTO items (kind, subject, location, start_time, end_time, all_day, reminder_set, reminder_minutes, "
         "reminder_time, start_date, due_date, date_completed, complete, importance, rec_type, rec_interval, "
         "rec_dow_mask, rec_day_of_month, rec_instance, rec_month_of_year, rec_start, rec_end, rec_range, "
-        "rec_occurrences, rec_last, span_first, span_last, notes) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        "rec_occurrences, rec_last, span_first, span_last, notes, uid) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "coalesce(?, " NEW_ITEM_UID_SQL "))");
     const int next = BindRow(*q, row);
     BindBytes(*q, next, row.notes);
+    if (uid.empty())
+        q->bind(next + 1);
+    else
+        q->bind(next + 1, uid);
     q->exec();
     const int64_t oid = m_connection.Db().getLastInsertRowid();
     if (oid > kLastOid) throw StoreError("저장소의 항목 번호가 모두 사용되었습니다.");

@@ -19,8 +19,9 @@ public:
 
     std::optional<ItemRow> Load(CEOID oid);
     Bytes LoadNotes(CEOID oid);
-    // Inserts a new row and returns its Oid.
-    CEOID Insert(const ItemRow& row);
+    // Inserts a new row and returns its Oid. Without `uid` the item gets a
+    // new random one.
+    CEOID Insert(const ItemRow& row, const std::string& uid = {});
     void Update(const ItemRow& row);
     bool Delete(CEOID oid);
     bool Exists(CEOID oid, ItemKind kind);

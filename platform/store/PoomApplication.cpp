@@ -1,5 +1,6 @@
 #include "platform/store/PoomApplication.h"
 
+#include "platform/store/ItemIdentity.h"
 #include "platform/store/OleTime.h"
 #include "platform/store/PoomSession.h"
 #include "platform/store/StoreConnection.h"
@@ -161,4 +162,65 @@ std::shared_ptr<StoreConnection> PoomApplication::Connection() const
 void PoomApplication::SetDisplayHandler(std::function<bool(PoomItem&)> display)
 {
     m_session->display = std::move(display);
+}
+
+std::string PoomApplication::ItemUid(CEOID oid)
+{
+    std::string uid;
+    if (LoggedOn()) GuardStore(m_error, [&] {
+        uid = ItemIdentity(*m_session->connection).Uid(oid);
+        return true;
+    });
+    return uid;
+}
+
+std::optional<CEOID> PoomApplication::FindItemByUid(std::string_view uid)
+{
+    std::optional<CEOID> oid;
+    if (LoggedOn()) GuardStore(m_error, [&] {
+        oid = ItemIdentity(*m_session->connection).FindByUid(uid);
+        return true;
+    });
+    return oid;
+}
+
+std::optional<std::string> PoomApplication::ItemSource(CEOID oid)
+{
+    std::optional<std::string> source;
+    if (LoggedOn()) GuardStore(m_error, [&] {
+        source = ItemIdentity(*m_session->connection).Source(oid);
+        return true;
+    });
+    return source;
+}
+
+bool PoomApplication::SetItemSource(CEOID oid, std::string_view ical)
+{
+    if (!LoggedOn()) {
+        m_error = "저장소에 로그온되어 있지 않습니다.";
+        return false;
+    }
+    return GuardStore(m_error, [&] {
+        WriteTransaction transaction(*m_session->connection);
+        ItemIdentity(*m_session->connection).SetSource(oid, ical);
+        transaction.Commit();
+        return true;
+    });
+}
+
+bool PoomApplication::SetItemUid(CEOID oid, std::string_view uid)
+{
+    if (!LoggedOn()) {
+        m_error = "저장소에 로그온되어 있지 않습니다.";
+        return false;
+    }
+    return GuardStore(m_error, [&] {
+        WriteTransaction transaction(*m_session->connection);
+        if (!ItemIdentity(*m_session->connection).SetUid(oid, uid)) {
+            m_error = "다른 항목이 이미 이 UID를 씁니다.";
+            return false;
+        }
+        transaction.Commit();
+        return true;
+    });
 }

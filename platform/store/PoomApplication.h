@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/store/PimTypes.h"
@@ -56,6 +58,16 @@ public:
     // The session's connection, for bookkeeping tables beside the items (the
     // sync state); null when not logged on.
     std::shared_ptr<StoreConnection> Connection() const;
+
+    // iCalendar identity: the item's UID (empty for none or no such item), the
+    // item holding a UID, and the component text an item was imported from.
+    std::string ItemUid(CEOID oid);
+    std::optional<CEOID> FindItemByUid(std::string_view uid);
+    // False when another item holds `uid`.
+    bool SetItemUid(CEOID oid, std::string_view uid);
+    std::optional<std::string> ItemSource(CEOID oid);
+    // Empty text forgets it.
+    bool SetItemSource(CEOID oid, std::string_view ical);
 
     // The platform's own item editor, for PoomItem::Display.
     void SetDisplayHandler(std::function<bool(PoomItem&)> display);

@@ -157,7 +157,7 @@ bool PoomItem::Save()
 bool PoomItem::SaveRow(ItemTable& table)
 {
     if (m_row.oid == 0) {
-        m_row.oid = table.Insert(m_row);
+        m_row.oid = table.Insert(m_row, m_newUid);
         return true;
     }
     if (!table.Exists(m_row.oid, m_row.kind)) return Fail("항목이 저장소에 없습니다.");

@@ -46,6 +46,10 @@ public:
     PoomRecurrencePattern* GetRecurrencePattern();
     bool ClearRecurrencePattern();
 
+    // The iCalendar UID a new item takes at its first save instead of a new
+    // random one: an imported item keeps its own.
+    void KeepUid(std::string uid) { m_newUid = std::move(uid); }
+
     virtual bool Save();
     bool Delete();
     // A new stored item with the same properties (an occurrence copies as a
@@ -75,6 +79,7 @@ protected:
     bool m_patternChanged = false;
     std::map<CEPROPID, PropValue> m_pendingProps;
     std::unique_ptr<PoomRecurrencePattern> m_pattern;
+    std::string m_newUid;
     std::string m_error;
 
     friend class PoomRecurrencePattern;

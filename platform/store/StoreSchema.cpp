@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/store/ItemIdentity.h"
 #include "platform/store/StoreConnection.h"
 
 namespace {
@@ -135,6 +136,15 @@ CREATE TABLE store_checks(
     checked REAL NOT NULL);
 )sql";
 
+// Version 3: iCalendar identity. Every item gets a UID (existing ones a random
+// one now) and may keep the component it was imported from, so that what
+// Dayvane does not use survives an export. The side table goes with its item.
+constexpr char kSchemaV3[] = "ALTER TABLE items ADD COLUMN uid TEXT;"
+                             "UPDATE items SET uid = " NEW_ITEM_UID_SQL ";"
+                             "CREATE UNIQUE INDEX items_by_uid ON items(uid) WHERE uid IS NOT NULL;"
+                             "CREATE TABLE item_sources(oid INTEGER PRIMARY KEY, ical TEXT NOT NULL);"
+                             "CREATE TRIGGER item_sources_deleted AFTER DELETE ON items BEGIN "
+                             "DELETE FROM item_sources WHERE oid = OLD.oid; END;";
 // Version 5: what a CalDAV sync must push, kept per item so that no number of
 // changes between two runs can lose one (the journal is bounded). Every local
 // write bumps `changes`; the sync records the value the server holds in
@@ -207,6 +217,7 @@ struct Migration {
 constexpr Migration kMigrations[] = {
     {1, kSchemaV1},
     {2, kSchemaV2},
+    {3, kSchemaV3},
     {5, kSchemaV5},
 };
 
