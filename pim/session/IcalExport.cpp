@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <map>
 #include <set>
+#include <utility>
 
 #include "pim/session/Base64.h"
 #include "pim/session/CssColors.h"
@@ -361,14 +362,14 @@ private:
                      bool allDay, const std::string& zone)
     {
         const bool same = pattern ? original && original->pattern && sameStart &&
-                                        SameRule(*original->pattern, pattern->Fields())
+                                        SameRule(*original->pattern, std::as_const(*pattern).Fields())
                                   : original && !original->pattern;
         if (same) return;
         RemoveAll(c, ICAL_RRULE_PROPERTY);
         RemoveAll(c, ICAL_RDATE_PROPERTY);
         RemoveAll(c, ICAL_EXRULE_PROPERTY);
         if (!pattern) return;
-        icalrecurrencetype rule = RuleFromPattern(pattern->Fields(), allDay);
+        icalrecurrencetype rule = RuleFromPattern(std::as_const(*pattern).Fields(), allDay);
         if (!icaltime_is_null_time(rule.until) && !rule.until.is_date && BuiltinZone(zone)) {
             icaltimetype until = rule.until;
             if (const auto local = OleFromFields(until.year, until.month, until.day, until.hour, until.minute, until.second))

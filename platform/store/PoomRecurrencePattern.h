@@ -52,10 +52,11 @@ public:
     // it was; null when there is none or it was deleted.
     std::unique_ptr<PoomAppointment> OccurrenceAt(double originalStart);
     std::vector<PoomException> Exceptions();
+    // All fields at once.
+    const RecurrenceFields& Fields() const;
 
 private:
     RecurrenceFields& Fields();
-    const RecurrenceFields& Fields() const;
 
     PoomItem& m_item;
 };
