@@ -26,7 +26,9 @@ bool SaveSyncConfig(const SyncConfig& config)
 {
     const CRegistry registry;
     auto text = [&](const char* name, const std::string& value) {
-        return registry.SetString(kSettingsRoot, kSettingsKey, name, value.empty() ? nullptr : value.c_str());
+        if (!value.empty()) return registry.SetString(kSettingsRoot, kSettingsKey, name, value.c_str());
+        registry.SetString(kSettingsRoot, kSettingsKey, name, nullptr);  // a missing value is fine
+        return true;
     };
     bool ok = text(SettingName::kSyncUrl, config.url);
     ok = text(SettingName::kSyncTasksUrl, config.tasksUrl) && ok;
