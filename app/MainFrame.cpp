@@ -23,6 +23,7 @@
 #include "resources/Menus.h"
 #include "resources/ResourceLibrary.h"
 #include "resources/Strings.h"
+#include "sync/SyncConfig.h"
 #include "views/ViewEx.h"
 
 namespace {
@@ -103,6 +104,16 @@ bool CMainFrame::Create(int firstViewKind)
     SwitchView(kViewKindWeek);
     SwitchView(firstViewKind);
     m_timerId = startTimer(kDayTimerPeriodMs);
+    m_sync = new BackgroundSync(this);
+    connect(m_sync, &BackgroundSync::Progress, this, [this](int done, int total) {
+        setWindowTitle(FormatString(IDS_SYNC_TITLE_PROGRESS, {m_title, QStringLiteral("%1/%2").arg(done).arg(total)}));
+    });
+    connect(m_sync, &BackgroundSync::Finished, this, &CMainFrame::OnSyncFinished);
+    if (const int32_t minutes = LoadSyncConfig().intervalMinutes; minutes > 0) {
+        m_syncTimer = new QTimer(this);
+        connect(m_syncTimer, &QTimer::timeout, this, [this] { StartSync(false); });
+        m_syncTimer->start(std::chrono::minutes(minutes));
+    }
     ApplyFullScreenLayout();
     m_created = true;
     return true;

@@ -6,12 +6,14 @@
 
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 
+#include "app/BackgroundSync.h"
 #include "app/FrameDates.h"
 #include "app/FrameSelection.h"
 #include "settings/Settings.h"
@@ -153,6 +155,10 @@ private:
     void Paste();
     void RunOptions();
     void RunWeatherRefresh();
+    // Starts a sync on a worker; `byUser` shows every failure, a timed run
+    // only a failure that differs from the last one.
+    void StartSync(bool byUser);
+    void OnSyncFinished(bool ok, const QString& message);
     void ShowAbout();
     // For a command whose module has not arrived: says so instead of nothing.
     void ShowUnavailable();
@@ -187,6 +193,10 @@ private:
     PopupMenuRunner m_runPopup;
     QString m_startupError;
     int m_timerId = 0;
+    BackgroundSync* m_sync = nullptr;  // child QObject
+    QTimer* m_syncTimer = nullptr;     // "SyncInterval" minutes; none when 0
+    bool m_syncByUser = false;
+    QString m_lastSyncFailure;
     bool m_created = false;
     bool m_closing = false;
     bool m_refreshPending = false;

@@ -10,6 +10,8 @@
 #include "app/FrameDialogs.h"
 #include "app/ItemCommands.h"
 #include "platform/device/DeviceDirectory.h"
+#include "platform/time/PlatformTime.h"
+#include "sync/SyncConfig.h"
 #include "platform/shell/MessageBox.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
@@ -100,6 +102,9 @@ void CMainFrame::OnCommand(int commandId)
     case ID_DELETE_ITEM:
         if (IsItemView(viewKind))
             Apply(Items().Delete(ActiveSelection()));
+        break;
+    case ID_SYNC:
+        StartSync(true);
         break;
     case ID_OPTIONS:
         RunOptions();
@@ -233,6 +238,46 @@ void CMainFrame::RunWeatherRefresh()
         return;
     if (CMonthViewWeather* view = MonthWeatherView())
         view->StartWeatherRetrieval();
+}
+
+void CMainFrame::StartSync(bool byUser)
+{
+    if (m_sync == nullptr)
+        return;
+    if (m_sync->Running()) {
+        if (byUser)
+            MessageBox(this, LoadString(IDS_SYNC_RUNNING), LoadString(IDS_PRODUCT_NAME), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    SyncRunInput input;
+    input.storeFile = StoreFile();
+    input.config = LoadSyncConfig();
+    if (!input.config.Configured()) {
+        if (byUser)
+            MessageBox(this, LoadString(IDS_SYNC_NOT_CONFIGURED), LoadString(IDS_PRODUCT_NAME), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    SYSTEMTIME now;
+    GetLocalTime(now);
+    input.currentYear = now.wYear;
+    input.age = AgeCountingFromSetting(settings.m_AgeCount);
+    input.substituteHolidays = settings.m_ShowHolidays != 0;
+    m_syncByUser = byUser;
+    m_sync->Start(std::move(input), CopyAnniversaries(anniversaries));
+    setWindowTitle(FormatString(IDS_SYNC_TITLE_PROGRESS, {m_title, QStringLiteral("...")}));
+}
+
+void CMainFrame::OnSyncFinished(bool ok, const QString& message)
+{
+    setWindowTitle(m_title);
+    if (ok) {
+        m_lastSyncFailure.clear();
+        return;
+    }
+    // One box for the whole run; a timed run that keeps failing the same way stays quiet.
+    if (m_syncByUser || message != m_lastSyncFailure)
+        MessageBox(this, FormatString(IDS_SYNC_FAILED, {message}), LoadString(IDS_PRODUCT_NAME), MB_OK | MB_ICONERROR);
+    m_lastSyncFailure = message;
 }
 
 void CMainFrame::EditSelection()

@@ -19,6 +19,7 @@ inline constexpr int ID_EDIT_CUT = 32820;
 inline constexpr int ID_EDIT_COPY = 32821;
 inline constexpr int ID_EDIT_PASTE = 32822;
 inline constexpr int ID_EDIT_ITEM = 32824;
+inline constexpr int ID_SYNC = 32850;
 inline constexpr int ID_DELETE_ITEM = 32823;
 inline constexpr int ID_OPTIONS = 32783;
 inline constexpr int ID_APP_ABOUT = 57664;

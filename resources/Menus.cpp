@@ -54,7 +54,8 @@ MenuDesc WeatherCommands()
 
 MenuDesc ApplicationCommands()
 {
-    return {Cmd("설정...", ID_OPTIONS), Cmd("정보...", ID_APP_ABOUT), Cmd("종료", ID_APP_EXIT)};
+    return {Item::Command(LoadString(IDS_SYNC_COMMAND), ID_SYNC), Cmd("설정...", ID_OPTIONS),
+            Cmd("정보...", ID_APP_ABOUT), Cmd("종료", ID_APP_EXIT)};
 }
 
 // The left key of the frame's soft-key bar: adding items and the views.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace {
 
@@ -238,6 +239,23 @@ constexpr std::array kStrings{
     StringEntry{IDS_ICAL_ITEM_MISSING, "항목이 저장소에 없습니다"},
     StringEntry{IDS_ICAL_UID_TAKEN, "다른 항목이 이미 이 UID를 씁니다"},
     StringEntry{IDS_RECURRENCE_RULE_KEPT, "가져온 되풀이 규칙은 여기서 바꿀 수 없습니다 (그대로 둡니다)"},
+    StringEntry{IDS_SYNC_COMMAND, "동기화"},
+    StringEntry{IDS_SYNC_NOT_CONFIGURED, "동기화가 설정되지 않았습니다. 'dayvane-cli sync setup URL --user 이름'으로 설정해 주세요."},
+    StringEntry{IDS_SYNC_WRONG_CREDENTIALS, "사용자 이름이나 암호가 맞지 않습니다: %s"},
+    StringEntry{IDS_SYNC_REPLY_TOO_LARGE, "서버의 응답이 너무 커서 받지 않았습니다 (%s바이트 초과)."},
+    StringEntry{IDS_SYNC_NO_ANSWER, "서버가 응답하지 않습니다: %s (%s)"},
+    StringEntry{IDS_SYNC_SERVER_STATUS, "서버가 요청을 처리하지 못했습니다 (HTTP %s): %s"},
+    StringEntry{IDS_SYNC_BAD_REPLY, "서버의 응답을 읽을 수 없습니다: %s"},
+    StringEntry{IDS_SYNC_PASSWORD_COMMAND, "암호 명령이 실패했습니다: %s"},
+    StringEntry{IDS_SYNC_SUMMARY, "받음 %s, 보냄 %s, 삭제 %s, 충돌 %s"},
+    StringEntry{IDS_SYNC_UNREADABLE, "읽을 수 없어 그대로 둔 자원: %s"},
+    StringEntry{IDS_SYNC_CONFLICT_SUFFIX, " (충돌)"},
+    StringEntry{IDS_SYNC_TITLE_PROGRESS, "%s - 동기화 %s"},
+    StringEntry{IDS_SYNC_FAILED, "동기화하지 못했습니다: %s"},
+    StringEntry{IDS_SYNC_NOT_A_CALENDAR, "캘린더 모음이 아닙니다: %s"},
+    StringEntry{IDS_SYNC_ITEM_NOT_STORED, "%s 항목을 저장하지 못했습니다: %s"},
+    StringEntry{IDS_SYNC_PUBLISHED, "기념일 게시: 보냄 %s, 삭제 %s, 그대로 %s"},
+    StringEntry{IDS_SYNC_RUNNING, "동기화하는 중입니다."},
 };
 
 constexpr bool IsSortedById()
@@ -260,6 +278,23 @@ const char* StringText(int id)
     if (entry == kStrings.end() || entry->id != id)
         return "";
     return entry->text;
+}
+
+std::string FormatText(int id, const std::vector<std::string>& arguments)
+{
+    const std::string_view pattern = StringText(id);
+    std::string result;
+    size_t from = 0;
+    for (const std::string& argument : arguments) {
+        const size_t at = pattern.find("%s", from);
+        if (at == std::string_view::npos)
+            break;
+        result.append(pattern.substr(from, at - from));
+        result += argument;
+        from = at + 2;
+    }
+    result.append(pattern.substr(from));
+    return result;
 }
 
 std::vector<int> StringIds()

@@ -3,6 +3,7 @@
 // here; the application through resources/Strings.h.
 #pragma once
 
+#include <string>
 #include <vector>
 
 enum StringId : int {
@@ -187,7 +188,29 @@ enum StringId : int {
     IDS_ICAL_ITEM_MISSING = 771,
     IDS_ICAL_UID_TAKEN = 772,
     IDS_RECURRENCE_RULE_KEPT = 790,      // the series' rules came from a file and no pattern holds them
+    // CalDAV sync.
+    IDS_SYNC_COMMAND = 800,
+    IDS_SYNC_NOT_CONFIGURED = 801,
+    IDS_SYNC_WRONG_CREDENTIALS = 802,    // %s: the URL
+    IDS_SYNC_REPLY_TOO_LARGE = 803,      // %s: the cap in bytes
+    IDS_SYNC_NO_ANSWER = 804,            // %s: the URL, %s: why
+    IDS_SYNC_SERVER_STATUS = 805,        // %s: the status, %s: the URL
+    IDS_SYNC_BAD_REPLY = 806,            // %s: why
+    IDS_SYNC_PASSWORD_COMMAND = 807,     // %s: why
+    IDS_SYNC_SUMMARY = 808,              // %s pulled, pushed, deleted, conflicts
+    IDS_SYNC_UNREADABLE = 809,           // %s: the resources
+    IDS_SYNC_CONFLICT_SUFFIX = 810,
+    IDS_SYNC_TITLE_PROGRESS = 811,       // %s: the product name, %s: "done/total"
+    IDS_SYNC_FAILED = 812,               // %s: why
+    IDS_SYNC_NOT_A_CALENDAR = 813,       // %s: the URL
+    IDS_SYNC_ITEM_NOT_STORED = 814,      // %s: the resource, %s: why
+    IDS_SYNC_PUBLISHED = 815,            // %s: written, %s: deleted, %s: unchanged
+    IDS_SYNC_RUNNING = 816,
 };
+
+// The text of the id with each "%s" replaced by the next argument, taken
+// literally; missing arguments leave their "%s", extra ones are ignored.
+std::string FormatText(int id, const std::vector<std::string>& arguments);
 
 // The text of the id, or an empty string when the table has no such id.
 const char* StringText(int id);

@@ -7,18 +7,8 @@ QString LoadString(int id)
 
 QString FormatString(int id, std::initializer_list<QString> arguments)
 {
-    const QString pattern = LoadString(id);
-    static const QString placeholder = QStringLiteral("%s");
-    QString result;
-    qsizetype from = 0;
-    for (const QString& argument : arguments) {
-        const qsizetype at = pattern.indexOf(placeholder, from);
-        if (at < 0)
-            break;
-        result += QStringView(pattern).mid(from, at - from);
-        result += argument;
-        from = at + placeholder.size();
-    }
-    result += QStringView(pattern).mid(from);
-    return result;
+    std::vector<std::string> utf8;
+    for (const QString& argument : arguments)
+        utf8.push_back(argument.toStdString());
+    return QString::fromStdString(FormatText(id, utf8));
 }

@@ -11,8 +11,9 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-nanum fonts-dejavu-core
   clang libclang-rt-dev tzdata
-  python3   # the local weather server the tests start
+  python3   # the local weather and fault servers the tests start
   python3-icalendar python3-recurring-ical-events   # the reference expander of the recurrence comparison
+  radicale vdirsyncer   # the CalDAV server and an independent client for the sync tests
 )
 
 missing=()

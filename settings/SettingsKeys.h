@@ -44,6 +44,16 @@ inline constexpr const char* kOpenMeteoGeocodingHost = "OpenMeteoGeocodingHost";
 inline constexpr const char* kWeatherLatitude = "WeatherLatitude";
 inline constexpr const char* kWeatherLongitude = "WeatherLongitude";
 inline constexpr const char* kWeatherGeocoded = "WeatherGeocoded";
+// CalDAV sync: the collections, the account, how to get the password (never
+// the password itself), minutes between syncs while Dayvane runs (0 = off) and
+// the largest server reply accepted, in bytes.
+inline constexpr const char* kSyncUrl = "SyncUrl";
+inline constexpr const char* kSyncTasksUrl = "SyncTasksUrl";
+inline constexpr const char* kSyncUser = "SyncUser";
+inline constexpr const char* kSyncPasswordCommand = "SyncPasswordCommand";
+inline constexpr const char* kSyncAnniversariesUrl = "SyncAnniversariesUrl";
+inline constexpr const char* kSyncInterval = "SyncInterval";
+inline constexpr const char* kSyncMaxReply = "SyncMaxReply";
 // Change flags from the application to the Today items.
 inline constexpr const char* kTodayEventChanged = "TodayEventChanged";
 inline constexpr const char* kTodayTaskChanged = "TodayTaskChanged";

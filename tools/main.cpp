@@ -24,6 +24,8 @@ const char kUsage[] =
     "  add appt|task ..., list, tasks, show, delete, complete, skip\n"
     "  import FILE.ics, export FILE.ics, watch [--db appointments|tasks]\n"
     "  weather [--refresh]               저장된 날씨 예보 (--refresh: 먼저 새로 받기)\n"
+    "  sync [--quiet]                    CalDAV 서버와 한 번 동기화 (끝까지 마쳤을 때만 0)\n"
+    "  sync setup URL --user 이름 [--tasks URL] [--password-command 명령] [--anniversaries URL]\n"
     "  check                             저장소 파일 전체 검사; 손상이 있으면 그 뒤로 쓰지 않습니다\n";
 
 int Dispatch(const CommandArgs& args)
@@ -34,6 +36,7 @@ int Dispatch(const CommandArgs& args)
     if (command == "anniv") return RunAnniversaryCommand(args, std::cout);
     if (command == "reg") return RunRegistryCommand(args, std::cout);
     if (command == "weather") return RunWeatherCommand(args, std::cout);
+    if (command == "sync") return RunSyncCommand(args, std::cout);
     if (command == "agenda" || command == "todo") return RunTodayCommand(args, std::cout);
     if (command == "help" || command == "--help") {
         std::cout << kUsage;

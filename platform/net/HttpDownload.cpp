@@ -1,5 +1,7 @@
 #include "platform/net/HttpDownload.h"
 
+#include "platform/net/CurlGlobal.h"
+
 #include <curl/curl.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,16 +9,9 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <mutex>
 #include <thread>
 
 namespace {
-
-void InitCurlOnce()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // A name no other writer, thread or process, picks at the same time.
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target)

@@ -156,6 +156,11 @@ std::unique_ptr<StoreBatch> PoomApplication::BeginBatch()
     return batch;
 }
 
+std::shared_ptr<StoreConnection> PoomApplication::Connection() const
+{
+    return LoggedOn() ? m_session->connection : nullptr;
+}
+
 void PoomApplication::SetDisplayHandler(std::function<bool(PoomItem&)> display)
 {
     m_session->display = std::move(display);

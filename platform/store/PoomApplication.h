@@ -55,6 +55,9 @@ public:
     bool GetIDsFromNames(const std::vector<std::string>& names, uint32_t flags, std::vector<CEPROPID>& ids);
 
     std::unique_ptr<StoreBatch> BeginBatch();
+    // The session's connection, for bookkeeping tables beside the items (the
+    // sync state); null when not logged on.
+    std::shared_ptr<StoreConnection> Connection() const;
 
     // iCalendar identity: the item's UID (empty for none or no such item), the
     // item holding a UID, and the component text an item was imported from.

@@ -170,6 +170,69 @@ CREATE TRIGGER rule_occurrences_deleted AFTER DELETE ON items BEGIN
 END;
 )sql";
 
+// Version 5: what a CalDAV sync must push, kept per item so that no number of
+// changes between two runs can lose one (the journal is bounded). Every local
+// write bumps `changes`; the sync records the value the server holds in
+// `synced`, and `pushing` while a PUT is unconfirmed, so that an interrupted
+// run can tell its own upload from someone else's edit. A deleted item that
+// the server knew leaves a row in sync_deletions until the server forgets it.
+constexpr char kSchemaV5[] = R"sql(
+CREATE TABLE sync_items(
+    oid INTEGER PRIMARY KEY,
+    changes INTEGER NOT NULL DEFAULT 0,
+    synced INTEGER NOT NULL DEFAULT -1,
+    pushing INTEGER,
+    collection TEXT,
+    href TEXT,
+    etag TEXT,
+    uid TEXT);
+CREATE INDEX sync_items_by_href ON sync_items(href);
+
+CREATE TABLE sync_deletions(
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    uid TEXT NOT NULL DEFAULT '',
+    collection TEXT NOT NULL,
+    href TEXT NOT NULL,
+    etag TEXT);
+
+CREATE TABLE sync_collections(
+    url TEXT PRIMARY KEY,
+    token TEXT);
+
+CREATE TRIGGER sync_items_created AFTER INSERT ON items BEGIN
+    INSERT OR IGNORE INTO sync_items(oid) VALUES (NEW.oid);
+    UPDATE sync_items SET changes = changes + 1 WHERE oid = NEW.oid;
+END;
+CREATE TRIGGER sync_items_changed AFTER UPDATE ON items BEGIN
+    INSERT OR IGNORE INTO sync_items(oid) VALUES (NEW.oid);
+    UPDATE sync_items SET changes = changes + 1 WHERE oid = NEW.oid;
+END;
+CREATE TRIGGER sync_items_deleted AFTER DELETE ON items BEGIN
+    INSERT INTO sync_deletions(uid, collection, href, etag)
+        SELECT coalesce(uid, ''), collection, href, etag
+        FROM sync_items WHERE oid = OLD.oid AND href IS NOT NULL;
+    DELETE FROM sync_items WHERE oid = OLD.oid;
+END;
+CREATE TRIGGER sync_exceptions_created AFTER INSERT ON exceptions BEGIN
+    UPDATE sync_items SET changes = changes + 1 WHERE oid = NEW.series;
+END;
+CREATE TRIGGER sync_exceptions_changed AFTER UPDATE ON exceptions BEGIN
+    UPDATE sync_items SET changes = changes + 1 WHERE oid = NEW.series;
+END;
+CREATE TRIGGER sync_exceptions_deleted AFTER DELETE ON exceptions BEGIN
+    UPDATE sync_items SET changes = changes + 1 WHERE oid = OLD.series;
+END;
+CREATE TRIGGER sync_props_created AFTER INSERT ON item_props BEGIN
+    UPDATE sync_items SET changes = changes + 1 WHERE oid = NEW.oid;
+END;
+CREATE TRIGGER sync_props_changed AFTER UPDATE ON item_props BEGIN
+    UPDATE sync_items SET changes = changes + 1 WHERE oid = NEW.oid;
+END;
+CREATE TRIGGER sync_props_deleted AFTER DELETE ON item_props BEGIN
+    UPDATE sync_items SET changes = changes + 1 WHERE oid = OLD.oid;
+END;
+)sql";
+
 struct Migration {
     int toVersion;
     const char* sql;
@@ -181,6 +244,7 @@ constexpr Migration kMigrations[] = {
     {2, kSchemaV2},
     {3, kSchemaV3},
     {4, kSchemaV4},
+    {5, kSchemaV5},
 };
 
 } // namespace

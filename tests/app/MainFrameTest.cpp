@@ -302,16 +302,16 @@ TEST_F(MainFrameTest, ButtonPopupsOfferTheViewsCommands)
 {
     CMainFrame& frame = Start();
     EXPECT_EQ(Ids(frame.ButtonPopup(IDC_BUTTON_MENU)),
-              (std::vector<int>{32781, 32807, 32778, 32779, 32833, 32834, 32820, 32821, 32822, 32824, 32823, 32783,
+              (std::vector<int>{32781, 32807, 32778, 32779, 32833, 32834, 32820, 32821, 32822, 32824, 32823, 32850, 32783,
                                 57664, 57665}));
     EXPECT_EQ(Ids(frame.ButtonPopup(IDC_BUTTON_ADD)), (std::vector<int>{32778, 32779, 32833, 32834}));
     EXPECT_EQ(Ids(frame.ButtonPopup(IDC_BUTTON_VIEWS)), (std::vector<int>{32838, 32849, 32839, 32841}));
     // What the other views will get from the same buttons.
-    EXPECT_EQ(Ids(MainButtonMenu(kViewKindMonthLunar)), (std::vector<int>{32781, 32807, 32783, 57664, 57665}));
+    EXPECT_EQ(Ids(MainButtonMenu(kViewKindMonthLunar)), (std::vector<int>{32781, 32807, 32850, 32783, 57664, 57665}));
     EXPECT_EQ(Ids(MainButtonMenu(kViewKindMonthWeather)),
-              (std::vector<int>{32781, 32807, 32845, 32847, 32783, 57664, 57665}));
+              (std::vector<int>{32781, 32807, 32845, 32847, 32850, 32783, 57664, 57665}));
     EXPECT_EQ(Ids(MainButtonMenu(kViewKindAnniversaries)),
-              (std::vector<int>{32833, 32834, 32820, 32821, 32822, 32824, 32823, 32783, 57664, 57665}));
+              (std::vector<int>{32833, 32834, 32820, 32821, 32822, 32824, 32823, 32850, 32783, 57664, 57665}));
     EXPECT_EQ(Ids(AddButtonMenu(kViewKindAnniversaries)), (std::vector<int>{32833, 32834}));
 
     // A tap opens the popup on the button's corner and runs the choice.
@@ -344,7 +344,7 @@ TEST_F(MainFrameTest, SoftKeysReplaceTheButtonRow)
     const std::vector<int> left = CommandIdsOf(*frame.MenuBar()->Popup(SoftKeyBar::Key::Left));
     const std::vector<int> right = CommandIdsOf(*frame.MenuBar()->Popup(SoftKeyBar::Key::Right));
     EXPECT_EQ(left, (std::vector<int>{32778, 32779, 32833, 32834, 32838, 32849, 32839, 32841}));
-    EXPECT_EQ(right, (std::vector<int>{32781, 32807, 32820, 32821, 32822, 32824, 32823, 32783, 57664, 57665}));
+    EXPECT_EQ(right, (std::vector<int>{32781, 32807, 32820, 32821, 32822, 32824, 32823, 32850, 32783, 57664, 57665}));
 
     // A soft-key command runs after the menu has closed.
     frame.SetCurrentDate(TimeFromFields(2027, 3, 1, 0, 0, 0));

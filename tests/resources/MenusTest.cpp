@@ -16,13 +16,13 @@ TEST(MenusTest, MainButtonMenuFollowsTheViewKind)
 {
     EXPECT_EQ(CommandIdsOf(MainButtonMenu(kViewKindWeek)),
               (Ids{32781, 32807, 32778, 32779, 32833, 32834, 32820, 32821, 32822, 32824, 32823,
-                   32783, 57664, 57665}));
+                   32850, 32783, 57664, 57665}));
     EXPECT_EQ(CommandIdsOf(MainButtonMenu(kViewKindMonthLunar)),
-              (Ids{32781, 32807, 32783, 57664, 57665}));
+              (Ids{32781, 32807, 32850, 32783, 57664, 57665}));
     EXPECT_EQ(CommandIdsOf(MainButtonMenu(kViewKindMonthWeather)),
-              (Ids{32781, 32807, 32845, 32847, 32783, 57664, 57665}));
+              (Ids{32781, 32807, 32845, 32847, 32850, 32783, 57664, 57665}));
     EXPECT_EQ(CommandIdsOf(MainButtonMenu(kViewKindAnniversaries)),
-              (Ids{32833, 32834, 32820, 32821, 32822, 32824, 32823, 32783, 57664, 57665}));
+              (Ids{32833, 32834, 32820, 32821, 32822, 32824, 32823, 32850, 32783, 57664, 57665}));
     EXPECT_EQ(CommandIdsOf(AddButtonMenu(kViewKindWeek)), (Ids{32778, 32779, 32833, 32834}));
     EXPECT_EQ(CommandIdsOf(AddButtonMenu(kViewKindAnniversaries)), (Ids{32833, 32834}));
     EXPECT_EQ(CommandIdsOf(ViewButtonMenu()), (Ids{32838, 32849, 32839, 32841}));
@@ -41,7 +41,7 @@ TEST(MenusTest, SoftKeyBarReachesEveryFrameCommand)
             reached.insert(id);
     }
     for (int id : {32778, 32779, 32833, 32834, 32838, 32849, 32839, 32841, 32781, 32807, 32845,
-                   32847, 32820, 32821, 32822, 32824, 32823, 32783, 57664, 57665})
+                   32847, 32820, 32821, 32822, 32824, 32823, 32850, 32783, 57664, 57665})
         EXPECT_TRUE(reached.count(id)) << id;
 }
 

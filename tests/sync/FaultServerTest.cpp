@@ -1,0 +1,93 @@
+// The engine against a server that fails: it stops with the reason, retries
+// only what may pass, and applies nothing from a reply it could not take whole.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include "platform/store/PoomApplication.h"
+#include "platform/store/PoomItems.h"
+#include "sync/DavClient.h"
+#include "sync/SyncEngine.h"
+#include "tests/platform/device/TempDevice.h"
+#include "tests/sync/FakeCodec.h"
+
+namespace {
+
+class FaultServer {
+public:
+    explicit FaultServer(const char* mode)
+    {
+        m_process.start(QStringLiteral("python3"), {QStringLiteral(DAYVANE_FAULT_SERVER), QString::fromLatin1(mode)});
+        if (!m_process.waitForStarted(10000)) return;
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
+        }
+        const QByteArray port = m_process.readLine().trimmed();
+        if (!port.isEmpty()) m_url = "http://127.0.0.1:" + port.toStdString() + "/kim/cal/";
+    }
+    ~FaultServer()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    const std::string& Url() const { return m_url; }
+
+private:
+    QProcess m_process;
+    std::string m_url;
+};
+
+struct Outcome {
+    SyncSummary summary;
+    int requests = 0;
+    std::vector<int> waits;
+    int items = 0;
+};
+
+Outcome SyncAgainst(const char* mode)
+{
+    FaultServer server(mode);
+    EXPECT_FALSE(server.Url().empty());
+    TempDevice folder;
+    PoomApplication app;
+    app.Logon(folder.Root() / "pim.vol");
+    FakeCodec codec(app);
+    Outcome outcome;
+    DavOptions options;
+    options.maxReply = 1 << 20;
+    options.wait = [&](int ms) { outcome.waits.push_back(ms); };
+    DavClient client({"kim", "echo secret"}, options);
+    SyncConfig config;
+    config.url = server.Url();
+    outcome.summary = RunSync(app, codec, client, config);
+    outcome.requests = client.RequestsSent();
+    outcome.items = app.GetDefaultFolder(9)->Items()->Count();
+    return outcome;
+}
+
+TEST(SyncFaults, ServerErrorsAreRetriedWithBackOffThenReported)
+{
+    const Outcome outcome = SyncAgainst("500");
+    EXPECT_FALSE(outcome.summary.ok);
+    EXPECT_NE(outcome.summary.error.find("HTTP 500"), std::string::npos) << outcome.summary.error;
+    EXPECT_EQ(outcome.requests, 4);
+    EXPECT_EQ(outcome.waits, (std::vector<int>{1000, 2000, 4000}));
+}
+
+TEST(SyncFaults, CutMalformedAndOversizedRepliesApplyNothing)
+{
+    for (const char* mode : {"cut", "badxml", "huge"}) {
+        const Outcome outcome = SyncAgainst(mode);
+        EXPECT_FALSE(outcome.summary.ok) << mode;
+        EXPECT_FALSE(outcome.summary.error.empty()) << mode;
+        EXPECT_EQ(outcome.items, 0) << mode;
+        if (std::string(mode) == "huge") {
+            EXPECT_NE(outcome.summary.error.find("너무 커서"), std::string::npos) << outcome.summary.error;
+            EXPECT_EQ(outcome.requests, 1);  // a cap is no failure that may pass
+        }
+        if (std::string(mode) == "badxml") {
+            EXPECT_NE(outcome.summary.error.find("읽을 수 없습니다"), std::string::npos) << outcome.summary.error;
+        }
+    }
+}
+
+} // namespace
