@@ -212,8 +212,13 @@ TEST(IcalIdentity, AnOlderStoreGivesEveryItemARandomUid)
         for (int i = 0; i < 3; ++i) ASSERT_TRUE(app.CreateItem(olTaskItem)->Save());
     }
     {
-        // Back to version 2, as such a store was.
+        // Back to version 2, as such a store was: later versions' objects dropped.
         SQLite::Database db(store.File().string(), SQLite::OPEN_READWRITE);
+        for (const char* trigger : {"items_created", "items_changed", "items_deleted", "exceptions_created",
+                                    "exceptions_changed", "exceptions_deleted", "props_created", "props_changed",
+                                    "props_deleted"})
+            db.exec(std::string("DROP TRIGGER sync_") + trigger);
+        db.exec("DROP TABLE sync_items; DROP TABLE sync_deletions; DROP TABLE sync_collections;");
         db.exec("DROP TRIGGER rule_occurrences_changed; DROP TRIGGER rule_occurrences_deleted;"
                 "DROP TABLE rule_occurrences; ALTER TABLE items DROP COLUMN zone; ALTER TABLE items DROP COLUMN rule_ical;"
                 "DROP TRIGGER item_sources_deleted; DROP TABLE item_sources; DROP INDEX items_by_uid;"
