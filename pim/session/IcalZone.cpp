@@ -5,13 +5,26 @@
 #include "platform/store/ItemRow.h"
 #include "platform/time/DeviceZone.h"
 
+namespace {
+
+// The zone database's other names for UTC: written as UTC times, since a
+// UTC value must not carry a TZID.
+bool IsUtcAlias(const std::string& name)
+{
+    for (const char* alias : {"Etc/UTC", "Etc/UCT", "Etc/Universal", "Etc/Zulu", "Etc/GMT", "Etc/GMT+0", "Etc/GMT-0",
+                              "Etc/GMT0", "Etc/Greenwich", "GMT", "UCT", "Universal", "Zulu", "Greenwich"})
+        if (name == alias) return true;
+    return false;
+}
+
+} // namespace
+
 std::string ItemZoneName(const std::string& itemZone)
 {
     if (itemZone == kFloatingZone) return {};
-    if (!itemZone.empty()) return itemZone;
     // Items stored before zones were kept are in the device's.
-    const std::string device = DeviceZoneName();
-    return device.empty() ? kUtcZoneName : device;
+    const std::string zone = itemZone.empty() ? DeviceZoneName() : itemZone;
+    return zone.empty() || IsUtcAlias(zone) ? kUtcZoneName : zone;
 }
 
 icaltimezone* BuiltinZone(const std::string& name)

@@ -14,16 +14,6 @@ const char kEvent[] =
     "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\nUID:one@test\r\n"
     "DTSTAMP:20260101T000000Z\r\nDTSTART:20260105T100000Z\r\nSUMMARY:one\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
 
-DavRequest Put(const std::string& url, const std::string& body)
-{
-    DavRequest request;
-    request.method = "PUT";
-    request.url = url;
-    request.body = body;
-    request.contentType = "text/calendar; charset=utf-8";
-    return request;
-}
-
 TEST(DavClient, TalksToRadicaleWithPreconditions)
 {
     RadicaleServer server;
@@ -41,7 +31,7 @@ TEST(DavClient, TalksToRadicaleWithPreconditions)
     EXPECT_TRUE(status.resources.at(0).calendar);
     EXPECT_TRUE(status.resources.at(0).offersSyncCollection);
 
-    DavRequest create = Put(calendar + "one.ics", kEvent);
+    DavRequest create = IcsPut(calendar + "one.ics", kEvent);
     create.ifNoneMatchAny = true;
     reply = client.Send(create);
     ASSERT_TRUE(reply.Success()) << reply.status << reply.error;

@@ -2,39 +2,15 @@
 // only what may pass, and applies nothing from a reply it could not take whole.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
 #include "platform/store/PoomApplication.h"
 #include "platform/store/PoomItems.h"
 #include "sync/DavClient.h"
+#include "sync/IcalItemCodec.h"
 #include "sync/SyncEngine.h"
 #include "tests/platform/device/TempDevice.h"
-#include "tests/sync/FakeCodec.h"
+#include "tests/sync/FaultServer.h"
 
 namespace {
-
-class FaultServer {
-public:
-    explicit FaultServer(const char* mode)
-    {
-        m_process.start(QStringLiteral("python3"), {QStringLiteral(DAYVANE_FAULT_SERVER), QString::fromLatin1(mode)});
-        if (!m_process.waitForStarted(10000)) return;
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
-        }
-        const QByteArray port = m_process.readLine().trimmed();
-        if (!port.isEmpty()) m_url = "http://127.0.0.1:" + port.toStdString() + "/kim/cal/";
-    }
-    ~FaultServer()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    const std::string& Url() const { return m_url; }
-
-private:
-    QProcess m_process;
-    std::string m_url;
-};
 
 struct Outcome {
     SyncSummary summary;
@@ -50,7 +26,7 @@ Outcome SyncAgainst(const char* mode)
     TempDevice folder;
     PoomApplication app;
     app.Logon(folder.Root() / "pim.vol");
-    FakeCodec codec(app);
+    IcalItemCodec codec(app);
     Outcome outcome;
     DavOptions options;
     options.maxReply = 1 << 20;

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "sync/DavClient.h"
+
 class RadicaleServer {
 public:
     static constexpr const char* kUser = "kim";
@@ -34,6 +36,14 @@ private:
     std::string m_origin;
     std::string m_why;
 };
+
+// A PUT of an iCalendar resource, as any client writes one.
+inline DavRequest IcsPut(const std::string& url, const std::string& body)
+{
+    DavRequest request = MakeDavRequest("PUT", url, body);
+    request.contentType = "text/calendar; charset=utf-8";
+    return request;
+}
 
 // A free TCP port on 127.0.0.1 at the time of asking.
 int FreeLoopbackPort();

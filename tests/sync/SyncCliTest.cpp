@@ -11,6 +11,7 @@
 #include <random>
 #include <sstream>
 
+#include "tests/sync/FaultServer.h"
 #include "tests/sync/RadicaleServer.h"
 #include "tests/tools/CliRunner.h"
 
@@ -84,6 +85,35 @@ TEST(SyncCli, WrongCredentialsFailWithReason)
     const CliResult r = a.cli.Run({"sync"});
     EXPECT_NE(r.exitCode, 0);
     EXPECT_NE(r.err.find("암호가 맞지 않습니다"), std::string::npos) << r.err;
+}
+
+// Against a failing server the run ends with a non-zero exit and one clear
+// reason, and nothing from the reply is stored; the reply cap is the
+// registry's value.
+TEST(SyncCli, FailingServerExitsNonZeroWithReason)
+{
+    struct Case {
+        const char* mode;
+        const char* reason;
+    };
+    for (const Case& c : {Case{"500", "HTTP 500"}, Case{"huge", "너무 커서"}, Case{"badxml", "읽을 수 없습니다"}}) {
+        FaultServer server(c.mode);
+        ASSERT_FALSE(server.Url().empty()) << c.mode;
+        CliDevice a;
+        for (const std::vector<std::string>& value :
+             {std::vector<std::string>{"SyncUrl", server.Url(), "--type", "sz"},
+              {"SyncUser", RadicaleServer::kUser, "--type", "sz"},
+              {"SyncPasswordCommand", RadicaleServer::PasswordCommand(), "--type", "sz"},
+              {"SyncMaxReply", std::to_string(1 << 20), "--type", "dword"}}) {
+            std::vector<std::string> args{"reg", "set"};
+            args.insert(args.end(), value.begin(), value.end());
+            ASSERT_EQ(a.cli.Run(args).exitCode, 0);
+        }
+        const CliResult r = a.cli.Run({"sync", "--quiet"});
+        EXPECT_NE(r.exitCode, 0) << c.mode;
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << c.mode << ": " << r.err;
+        EXPECT_TRUE(a.List().empty()) << c.mode;
+    }
 }
 
 // Killed at any moment, a run loses nothing and duplicates nothing: every

@@ -239,3 +239,20 @@ TEST(IcalIdentity, AnOlderStoreGivesEveryItemARandomUid)
     ASSERT_TRUE(copy);
     EXPECT_EQ(uids.count(app.ItemUid(copy->Oid())), 0u);
 }
+
+TEST_F(IcalCorpusTest, ADeviceOnAnyNameOfUtcWritesUtcTimesWithoutTzid)
+{
+    for (const char* device : {"Etc/UTC", "UTC", "Etc/GMT"}) {
+        setenv("TZ", device, 1);
+        tzset();
+        auto item = app.CreateItem(olAppointmentItem);
+        item->SetSubject(device);
+        item->AsAppointment()->SetStart(Ole(2026, 1, 5, 10, 0));
+        item->AsAppointment()->SetEnd(Ole(2026, 1, 5, 11, 0));
+        ASSERT_TRUE(item->Save()) << item->LastError();
+        const IcalItemText text = ExportItemIcal(app, item->Oid());
+        ASSERT_TRUE(text.ok) << text.error;
+        EXPECT_NE(text.text.find("DTSTART:20260105T100000Z"), std::string::npos) << device << "\n" << text.text;
+        EXPECT_EQ(text.text.find("TZID="), std::string::npos) << device << "\n" << text.text;
+    }
+}
