@@ -149,6 +149,8 @@ void StoreWriter::Change(const ImportedItem& item)
 
 bool StoreWriter::SaveSources()
 {
+    std::vector<std::pair<CEOID, std::string>> sources;
+    sources.reserve(m_sources.size());
     for (const auto& [oid, items] : m_sources) {
         const ImportedItem& first = *items.front();
         std::string text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
@@ -156,12 +158,11 @@ bool StoreWriter::SaveSources()
         text += first.sourceZones;
         for (const ImportedItem* item : items) text += item->source;
         text += "END:VCALENDAR\r\n";
-        if (!m_app.SetItemSource(oid, text)) {
-            m_report.error = m_app.LastError();
-            return false;
-        }
+        sources.emplace_back(oid, std::move(text));
     }
-    return true;
+    if (m_app.SetItemSources(sources)) return true;
+    m_report.error = m_app.LastError();
+    return false;
 }
 
 void StoreWriter::SetColor(PoomItem& made, const ImportedItem& item, bool updating)

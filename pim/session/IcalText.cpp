@@ -216,6 +216,7 @@ IcalComponentPtr ParseComponent(const std::string& text)
 {
     std::string prepared;
     prepared.reserve(text.size() + 64);
+    bool stoodIn = false;
     size_t pos = 0;
     while (pos < text.size()) {
         size_t end = text.find('\n', pos);
@@ -224,10 +225,14 @@ IcalComponentPtr ParseComponent(const std::string& text)
         pos = end + 1;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         prepared.append(line);
-        if (!line.empty() && ValueColon(line) == line.size() - 1) prepared.append(kEmptyValue);
+        if (!line.empty() && ValueColon(line) == line.size() - 1) {
+            prepared.append(kEmptyValue);
+            stoodIn = true;
+        }
         prepared.append("\r\n");
     }
     IcalComponentPtr component(icalparser_parse_string(prepared.c_str()));
-    if (component) RestoreEmptyValues(component.get());
+    // Writing every value out to look for the stand-in costs more than parsing.
+    if (component && stoodIn) RestoreEmptyValues(component.get());
     return component;
 }

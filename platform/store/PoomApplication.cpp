@@ -6,12 +6,22 @@
 #include "platform/store/StoreConnection.h"
 #include "platform/time/DeviceZone.h"
 
+// A batch may change more pages than the connection's cache holds; spilled
+// pages would be written to the log, read back and written again.
+constexpr char kBatchCache[] = "PRAGMA cache_size = -131072";
+constexpr char kUsualCache[] = "PRAGMA cache_size = -8192";
+
 StoreBatch::StoreBatch(std::shared_ptr<StoreConnection> connection)
     : m_connection(std::move(connection)), m_transaction(std::make_unique<WriteTransaction>(*m_connection))
 {
+    m_connection->Db().tryExec(kBatchCache);
 }
 
-StoreBatch::~StoreBatch() = default;
+StoreBatch::~StoreBatch()
+{
+    m_transaction.reset();
+    m_connection->Db().tryExec(kUsualCache);
+}
 
 bool StoreBatch::Commit(std::string* error)
 {
@@ -196,7 +206,7 @@ std::optional<std::string> PoomApplication::ItemSource(CEOID oid)
     return source;
 }
 
-bool PoomApplication::SetItemSource(CEOID oid, std::string_view ical)
+bool PoomApplication::SetItemSources(const std::vector<std::pair<CEOID, std::string>>& sources)
 {
     if (!LoggedOn()) {
         m_error = "저장소에 로그온되어 있지 않습니다.";
@@ -204,7 +214,8 @@ bool PoomApplication::SetItemSource(CEOID oid, std::string_view ical)
     }
     return GuardStore(m_error, [&] {
         WriteTransaction transaction(*m_session->connection);
-        ItemIdentity(*m_session->connection).SetSource(oid, ical);
+        ItemIdentity identity(*m_session->connection);
+        for (const auto& [oid, ical] : sources) identity.SetSource(oid, ical);
         transaction.Commit();
         return true;
     });

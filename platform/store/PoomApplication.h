@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/store/PimTypes.h"
@@ -66,8 +67,8 @@ public:
     // False when another item holds `uid`.
     bool SetItemUid(CEOID oid, std::string_view uid);
     std::optional<std::string> ItemSource(CEOID oid);
-    // Empty text forgets it.
-    bool SetItemSource(CEOID oid, std::string_view ical);
+    // All in one transaction; an empty text forgets the item's.
+    bool SetItemSources(const std::vector<std::pair<CEOID, std::string>>& sources);
 
     // The platform's own item editor, for PoomItem::Display.
     void SetDisplayHandler(std::function<bool(PoomItem&)> display);

@@ -29,6 +29,22 @@ constexpr int64_t kUnixEpochOle = 25569LL * 86400;
 // are spanned to the far future.
 constexpr int kExtentWalk = 100000;
 
+// Somewhat more than one period of a rule's frequency, the span its BYSETPOS
+// sets are taken from; libical keeps the INTERVAL's phase from DTSTART.
+int64_t PeriodMargin(icalrecurrencetype_frequency freq)
+{
+    constexpr int64_t kDay = 86400;
+    switch (freq) {
+    case ICAL_MONTHLY_RECURRENCE: return 32 * kDay;
+    case ICAL_WEEKLY_RECURRENCE: return 8 * kDay;
+    case ICAL_DAILY_RECURRENCE: return 2 * kDay;
+    case ICAL_HOURLY_RECURRENCE:
+    case ICAL_MINUTELY_RECURRENCE:
+    case ICAL_SECONDLY_RECURRENCE: return 2 * kDay;
+    default: return 400 * kDay;
+    }
+}
+
 ComponentPtr ParseRules(const std::string& text)
 {
     const std::string wrapped = "BEGIN:VEVENT\r\n" + text + (text.ends_with('\n') ? "" : "\r\n") + "END:VEVENT\r\n";
@@ -52,7 +68,15 @@ icaltimezone* ZoneOf(icalproperty* p, bool& unknown)
 // local time reads as they are.
 class Series {
 public:
-    explicit Series(const std::string& text) : m_c(ParseRules(text)) { m_problem = Read(); }
+    explicit Series(const std::string& text, const TIME_ZONE_INFORMATION* device = nullptr) : m_c(ParseRules(text))
+    {
+        // Read once: every occurrence of a zoned series is converted with it.
+        if (device)
+            m_device = *device;
+        else
+            m_haveDevice = GetTimeZoneInformation(m_device);
+        m_problem = Read();
+    }
 
     const std::string& Problem() const { return m_problem; }
 
@@ -122,6 +146,8 @@ private:
     };
 
     static std::string Fail(const char* why) { return why; }
+
+    const TIME_ZONE_INFORMATION* DeviceZone() const { return m_haveDevice ? &m_device : nullptr; }
 
     std::string Read()
     {
@@ -205,7 +231,7 @@ private:
         icaltimezone* own = icaltime_is_utc(t) ? icaltimezone_get_utc_timezone() : zone ? zone : m_zone;
         if (!m_zone) {
             if (!own) return WallSeconds(t);
-            const auto local = DeviceOleFromUnix(int64_t(icaltime_as_timet_with_zone(t, own)));
+            const auto local = DeviceOleFromUnix(int64_t(icaltime_as_timet_with_zone(t, own)), DeviceZone());
             return local ? OleToSeconds(*local) : WallSeconds(t);
         }
         return int64_t(icaltime_as_timet_with_zone(t, own));
@@ -226,7 +252,7 @@ private:
     std::optional<double> LocalOle(int64_t moment) const
     {
         if (!m_zone) return OleFromSeconds(moment);
-        return DeviceOleFromUnix(moment);
+        return DeviceOleFromUnix(moment, DeviceZone());
     }
 
     // The series' time at a moment, to start a rule's walk near the window.
@@ -264,9 +290,9 @@ private:
         if (!it) return;
         // Without COUNT the walk may begin near the window instead of at DTSTART;
         // a period's margin keeps the rule's own sets (BYSETPOS) whole.
-        constexpr int64_t kYear = 400LL * 86400;
-        if (rule.rule.count == 0 && low != std::numeric_limits<int64_t>::min() && low - kYear > StartMoment())
-            icalrecur_iterator_set_start(it.get(), TimeAt(low - kYear));
+        const int64_t margin = PeriodMargin(rule.rule.freq);
+        if (rule.rule.count == 0 && low != std::numeric_limits<int64_t>::min() && low - margin > StartMoment())
+            icalrecur_iterator_set_start(it.get(), TimeAt(low - margin));
         const int64_t end = std::min(high, rule.until == kNever ? kNever : rule.until + 1);
         while (true) {
             icaltimetype t = icalrecur_iterator_next(it.get());
@@ -284,6 +310,8 @@ private:
     }
 
     ComponentPtr m_c;
+    TIME_ZONE_INFORMATION m_device{};
+    bool m_haveDevice = true;  // else local times are universal times
     std::string m_problem;
     icaltimetype m_start = icaltime_null_time();
     icaltimezone* m_zone = nullptr;  // null: floating times or dates
@@ -327,7 +355,7 @@ void ShiftProperty(icalproperty* p, long long seconds)
 
 } // namespace
 
-std::optional<double> DeviceOleFromUnix(long long seconds)
+std::optional<double> DeviceOleFromUnix(long long seconds, const TIME_ZONE_INFORMATION* zone)
 {
     const long long days = seconds >= 0 ? seconds / 86400 : (seconds - 86399) / 86400;
     const auto civil = gregorian::CivilFromDays(days + gregorian::DaysFromCivil(1970, 1, 1));
@@ -340,14 +368,15 @@ std::optional<double> DeviceOleFromUnix(long long seconds)
     universal.wMinute = uint16_t(second / 60 % 60);
     universal.wSecond = uint16_t(second % 60);
     SYSTEMTIME local;
-    if (civil.year < 1601 || civil.year > 9999 || !SystemTimeToTzSpecificLocalTime(nullptr, universal, local))
+    if (civil.year < 1601 || civil.year > 9999 || !SystemTimeToTzSpecificLocalTime(zone, universal, local))
         return std::nullopt;
     return OleFromSystemTime(local);
 }
 
-RuleOccurrences ExpandRuleSeries(const std::string& ruleText, double from, double to, size_t cap)
+RuleOccurrences ExpandRuleSeries(const std::string& ruleText, double from, double to, size_t cap,
+                                 const TIME_ZONE_INFORMATION* device)
 {
-    return Series(ruleText).Expand(from, to, cap);
+    return Series(ruleText, device).Expand(from, to, cap);
 }
 
 std::optional<RuleExtent> RuleSeriesExtent(const std::string& ruleText) { return Series(ruleText).Extent(); }

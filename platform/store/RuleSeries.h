@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/time/PlatformTime.h"
+
 // The most occurrences one series may cost one query; past it the list is cut.
 inline constexpr size_t kRuleOccurrenceCap = 10000;
 
@@ -18,9 +20,10 @@ struct RuleOccurrences {
 };
 
 // Occurrence starts in [from, to) (device-local OLE dates). Text that cannot
-// be read gives no occurrence.
+// be read gives no occurrence. `device` is the device's zone record when the
+// caller has read it already.
 RuleOccurrences ExpandRuleSeries(const std::string& ruleText, double from, double to,
-                                 size_t cap = kRuleOccurrenceCap);
+                                 size_t cap = kRuleOccurrenceCap, const TIME_ZONE_INFORMATION* device = nullptr);
 
 // Earliest and latest occurrence start; `last` is nullopt when the series
 // never ends or is too long to walk (the span then reaches the far future).
@@ -38,5 +41,6 @@ std::string CheckRuleSeries(const std::string& ruleText);
 // series' zone, and EXDATE and RDATE with it.
 std::string ShiftRuleSeries(const std::string& ruleText, long long seconds);
 
-// A device-local OLE date of a UTC instant (seconds since 1970).
-std::optional<double> DeviceOleFromUnix(long long seconds);
+// A device-local OLE date of a UTC instant (seconds since 1970), in `zone`
+// (the device's zone record read now when null).
+std::optional<double> DeviceOleFromUnix(long long seconds, const TIME_ZONE_INFORMATION* zone = nullptr);

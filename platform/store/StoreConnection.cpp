@@ -131,6 +131,9 @@ void Configure(SQLite::Database& db)
     // own cache stays a few megabytes whatever the size of the store.
     db.exec("PRAGMA mmap_size = 268435456");
     db.exec("PRAGMA cache_size = -8192");
+    // Every save inside a batch is a savepoint; its statement journal holds a
+    // few pages and would otherwise spill to a temporary file and stay there.
+    db.exec("PRAGMA temp_store = MEMORY");
 }
 
 } // namespace
@@ -265,7 +268,7 @@ WriteTransaction::WriteTransaction(StoreConnection& connection)
     if (m_level == 0)
         m_connection.Db().exec("BEGIN IMMEDIATE");
     else
-        m_connection.Db().exec("SAVEPOINT level" + std::to_string(m_level));
+        m_connection.Prepared(("SAVEPOINT level" + std::to_string(m_level)).c_str())->exec();
     ++m_connection.m_transactionDepth;
 }
 
@@ -289,7 +292,7 @@ void WriteTransaction::Commit()
         if (m_level == 0)
             m_connection.Db().exec("COMMIT");
         else
-            m_connection.Db().exec("RELEASE level" + std::to_string(m_level));
+            m_connection.Prepared(("RELEASE level" + std::to_string(m_level)).c_str())->exec();
     } catch (const SQLite::Exception& e) {
         m_connection.NoteResult(e.getErrorCode());
         throw;

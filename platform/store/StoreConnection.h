@@ -11,6 +11,8 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
+#include "platform/store/RuleYearMemo.h"
+
 // Opening or using the store failed; the text says why, for the user.
 struct StoreError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -62,6 +64,7 @@ public:
     const std::filesystem::path& File() const { return m_file; }
     CachedStatement Prepared(const char* sql);
     bool InTransaction() const { return m_transactionDepth > 0; }
+    RuleYearMemo& RuleYears() { return m_ruleYears; }
 
     // Damage is known once any statement met it or a check found it; from
     // then on every write is refused and the file is left as it is.
@@ -83,6 +86,7 @@ private:
     std::filesystem::path m_file;
     std::unique_ptr<SQLite::Database> m_db;
     std::map<std::string, std::unique_ptr<SQLite::Statement>> m_statements;
+    RuleYearMemo m_ruleYears;
 };
 
 // A write transaction: the outermost takes the write lock at once (so that a

@@ -54,9 +54,19 @@ bool IsZoneName(const std::string& name)
 std::string DeviceZoneName()
 {
     if (const char* tz = std::getenv("TZ"); tz != nullptr) {
-        std::string value = tz;
-        if (!value.empty() && value.front() == ':') value.erase(0, 1);
-        if (IsZoneName(value)) return value;
+        // Every new item asks; a zone file does not come and go, $TZ may.
+        thread_local std::string lastTz, lastName;
+        thread_local bool known = false;
+        if (known && lastTz == tz) {
+            if (!lastName.empty()) return lastName;
+        } else {
+            std::string value = tz;
+            if (!value.empty() && value.front() == ':') value.erase(0, 1);
+            known = true;
+            lastTz = tz;
+            lastName = IsZoneName(value) ? value : std::string();
+            if (!lastName.empty()) return lastName;
+        }
     }
     if (std::string name = NameFromLink("/etc/localtime"); !name.empty()) return name;
     return NameFromFile("/etc/timezone");

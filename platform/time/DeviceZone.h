@@ -6,7 +6,7 @@
 
 // The IANA name in $TZ when it is one, else the target of /etc/localtime
 // under zoneinfo/, else the first line of /etc/timezone; empty when none is
-// known. Read at each call: tests change $TZ.
+// known. $TZ is read at each call: tests change it.
 std::string DeviceZoneName();
 
 // A name the zone database holds ("Asia/Seoul"), not a POSIX rule or a path.

@@ -62,7 +62,10 @@ TEST(RuleSeries, LateWindowsMatchAWalkFromTheStart)
     ScopedEnv tz("TZ", "Europe/London");
     for (const char* rule : {"FREQ=WEEKLY;INTERVAL=2;BYDAY=TU,TH;WKST=MO", "FREQ=MONTHLY;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=-2",
                              "FREQ=MONTHLY;BYMONTHDAY=1,15", "FREQ=YEARLY;BYWEEKNO=20;BYDAY=MO",
-                             "FREQ=MONTHLY;INTERVAL=3;BYMONTHDAY=10", "FREQ=MONTHLY;BYMONTHDAY=31"}) {
+                             "FREQ=MONTHLY;INTERVAL=3;BYMONTHDAY=10", "FREQ=MONTHLY;BYMONTHDAY=31",
+                             "FREQ=DAILY;INTERVAL=3", "FREQ=WEEKLY;INTERVAL=3;BYDAY=MO,SU;WKST=SU",
+                             "FREQ=MONTHLY;INTERVAL=2;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=1,-1",
+                             "FREQ=YEARLY;INTERVAL=7;BYMONTH=3;BYDAY=-1SU"}) {
         const std::string rules = std::string("DTSTART;TZID=America/New_York:20190103T093000\r\nRRULE:") + rule + "\r\n";
         const auto all = ExpandRuleSeries(rules, Ole(2019, 1, 1), Ole(2028, 1, 1));
         ASSERT_FALSE(all.cut) << rule;
@@ -171,6 +174,32 @@ TEST(RuleSeries, CachedYearsFollowTheItem)
     moved->AsAppointment()->SetStart(Ole(2025, 1, 1, 11));
     ASSERT_TRUE(moved->Save()) << moved->LastError();
     EXPECT_EQ(FindWeek(app, Ole(2025, 3, 10), Ole(2025, 3, 17)).starts, std::vector<std::string>{"2025-03-16 11:00"});
+}
+
+// A connection keeps the years it read between queries; a change through
+// another connection (another process, the sync) must still show.
+TEST(RuleSeries, CachedYearsFollowAnotherConnection)
+{
+    ScopedEnv tz("TZ", "Asia/Seoul");
+    TempStore store;
+    PoomApplication viewer;
+    PoomApplication editor;
+    ASSERT_TRUE(viewer.Logon(store.File()) && editor.Logon(store.File()));
+    auto made = editor.CreateItem(olAppointmentItem);
+    made->AsAppointment()->SetStart(Ole(2025, 1, 1, 9));
+    made->AsAppointment()->SetEnd(Ole(2025, 1, 1, 10));
+    ASSERT_TRUE(made->SetRuleIcal("DTSTART;TZID=Asia/Seoul:20250101T090000\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=1,15\r\n"));
+    ASSERT_TRUE(made->Save()) << made->LastError();
+    for (int pass = 0; pass < 2; ++pass)
+        EXPECT_EQ(FindWeek(viewer, Ole(2025, 3, 10), Ole(2025, 3, 17)).starts,
+                  std::vector<std::string>{"2025-03-15 09:00"});
+
+    auto edited = editor.GetItemFromOid(made->Oid());
+    ASSERT_TRUE(edited->SetRuleIcal("DTSTART;TZID=Asia/Seoul:20250101T090000\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=1,16\r\n"));
+    ASSERT_TRUE(edited->Save()) << edited->LastError();
+    EXPECT_EQ(FindWeek(viewer, Ole(2025, 3, 10), Ole(2025, 3, 17)).starts, std::vector<std::string>{"2025-03-16 09:00"});
+    ASSERT_TRUE(edited->Delete());
+    EXPECT_EQ(FindWeek(viewer, Ole(2025, 3, 10), Ole(2025, 3, 17)).starts, std::vector<std::string>{});
 }
 
 TEST(RuleSeries, AHostileRuleCutsTheQueryNotTheView)
