@@ -232,9 +232,8 @@ private:
     {
         std::vector<SyncItemState> pending;
         for (int kind : m_kinds) {
-            for (const SyncItemState& item : m_state.Items(kind)) {
-                if (item.ChangedLocally() || !item.KnownToServer()) pending.push_back(item);
-            }
+            const std::vector<SyncItemState> items = m_state.ToPush(kind);
+            pending.insert(pending.end(), items.begin(), items.end());
         }
         m_total += static_cast<int>(pending.size());
         std::vector<SyncItemState> batch;
