@@ -1,5 +1,7 @@
 #include "settings/CRegistry.h"
 
+#include <strings.h>
+
 #include <optional>
 
 #include "platform/registry/RegistryText.h"
@@ -47,6 +49,23 @@ std::optional<std::vector<BYTE>> ReadBytes(HKEY key, const char* name, DWORD& ty
     return std::nullopt;
 }
 
+int32_t IntFromBytes(const std::vector<BYTE>& data, int32_t defaultValue)
+{
+    // Whatever its type, only a value of a DWORD's size is a number: the first
+    // bytes of a text or of a wider number would be noise.
+    if (data.size() != sizeof(DWORD)) return defaultValue;
+    DWORD value = 0;
+    for (size_t i = 0; i < sizeof(DWORD); ++i) value |= DWORD{data[i]} << (8 * i);
+    return static_cast<int32_t>(value);
+}
+
+std::string TextFromBytes(DWORD type, const std::vector<BYTE>& data, const std::string& fallback)
+{
+    // A number read as text would be noise.
+    if (data.empty() || (type != REG_SZ && type != REG_EXPAND_SZ)) return fallback;
+    return DecodeRegSz(data.data(), data.size());
+}
+
 } // namespace
 
 int32_t CRegistry::GetInt(HKEY root, const char* subKey, const char* name, int32_t defaultValue) const
@@ -54,13 +73,8 @@ int32_t CRegistry::GetInt(HKEY root, const char* subKey, const char* name, int32
     OpenedKey key(root, subKey);
     if (!key) return defaultValue;
     DWORD type = REG_NONE;
-    std::optional<std::vector<BYTE>> data = ReadBytes(key.Handle(), name, type);
-    // Whatever its type, only a value of a DWORD's size is a number: the first
-    // bytes of a text or of a wider number would be noise.
-    if (!data || data->size() != sizeof(DWORD)) return defaultValue;
-    DWORD value = 0;
-    for (size_t i = 0; i < sizeof(DWORD); ++i) value |= DWORD{(*data)[i]} << (8 * i);
-    return static_cast<int32_t>(value);
+    const std::optional<std::vector<BYTE>> data = ReadBytes(key.Handle(), name, type);
+    return data ? IntFromBytes(*data, defaultValue) : defaultValue;
 }
 
 bool CRegistry::SetInt(HKEY root, const char* subKey, const char* name, int32_t value) const
@@ -78,10 +92,8 @@ std::string CRegistry::GetString(HKEY root, const char* subKey, const char* name
     OpenedKey key(root, subKey);
     if (!key) return fallback;
     DWORD type = REG_NONE;
-    std::optional<std::vector<BYTE>> data = ReadBytes(key.Handle(), name, type);
-    // A number read as text would be noise.
-    if (!data || data->empty() || (type != REG_SZ && type != REG_EXPAND_SZ)) return fallback;
-    return DecodeRegSz(data->data(), data->size());
+    const std::optional<std::vector<BYTE>> data = ReadBytes(key.Handle(), name, type);
+    return data ? TextFromBytes(type, *data, fallback) : fallback;
 }
 
 bool CRegistry::SetString(HKEY root, const char* subKey, const char* name, const char* text) const
@@ -106,4 +118,27 @@ LONG CRegistry::ListValues(HKEY root, const char* subKey, std::vector<RegistryVa
     LONG rc = RegListValues(key, values);
     RegCloseKey(key);
     return rc;
+}
+
+RegistrySnapshot::RegistrySnapshot(HKEY root, const char* subKey) { CRegistry().ListValues(root, subKey, m_values); }
+
+const RegistryValue* RegistrySnapshot::Find(const char* name) const
+{
+    for (const RegistryValue& value : m_values) {
+        if (strcasecmp(value.name.c_str(), name) == 0) return &value;  // value names ignore case
+    }
+    return nullptr;
+}
+
+int32_t RegistrySnapshot::GetInt(const char* name, int32_t defaultValue) const
+{
+    const RegistryValue* value = Find(name);
+    return value != nullptr ? IntFromBytes(value->data, defaultValue) : defaultValue;
+}
+
+std::string RegistrySnapshot::GetString(const char* name, const char* defaultValue) const
+{
+    const std::string fallback = defaultValue != nullptr ? defaultValue : "";
+    const RegistryValue* value = Find(name);
+    return value != nullptr ? TextFromBytes(value->type, value->data, fallback) : fallback;
 }

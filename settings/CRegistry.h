@@ -29,3 +29,16 @@ public:
     // Returns the registry's error code (ERROR_FILE_NOT_FOUND for a missing key).
     LONG ListValues(HKEY root, const char* subKey, std::vector<RegistryValue>& values) const;
 };
+
+// The values of one key read in a single visit to the registry, for readers
+// of several settings at once; each value reads as CRegistry's would.
+class RegistrySnapshot {
+public:
+    RegistrySnapshot(HKEY root, const char* subKey);
+    int32_t GetInt(const char* name, int32_t defaultValue) const;
+    std::string GetString(const char* name, const char* defaultValue) const;
+
+private:
+    const RegistryValue* Find(const char* name) const;
+    std::vector<RegistryValue> m_values;
+};

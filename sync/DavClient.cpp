@@ -214,6 +214,8 @@ DavReply DavClient::SendOnce(const DavRequest& request)
 
     ++m_sent;
     const CURLcode code = curl_easy_perform(curl);
+    long connects = 0;
+    if (curl_easy_getinfo(curl, CURLINFO_NUM_CONNECTS, &connects) == CURLE_OK) m_connections += static_cast<int>(connects);
     curl_slist_free_all(headers);
     curl_easy_setopt(curl, CURLOPT_PASSWORD, "");
     curl_easy_setopt(curl, CURLOPT_CURLU, nullptr);

@@ -73,6 +73,8 @@ public:
     DavReply Send(const DavRequest& request);
     // Requests sent over the network so far, retries included.
     int RequestsSent() const { return m_sent; }
+    // Connections opened for them: fewer than the requests when the server keeps them alive.
+    int ConnectionsOpened() const { return m_connections; }
 
 private:
     DavReply SendOnce(const DavRequest& request);
@@ -82,6 +84,7 @@ private:
     std::string m_password;
     bool m_prepared = false;
     int m_sent = 0;
+    int m_connections = 0;
     void* m_curl = nullptr;
 };
 

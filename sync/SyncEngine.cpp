@@ -2,6 +2,7 @@
 
 #include <map>
 #include <set>
+#include <utility>
 
 #include "platform/store/PoomApplication.h"
 #include "platform/store/StoreConnection.h"
@@ -16,6 +17,7 @@
 namespace {
 
 constexpr size_t kMultigetBatch = 200;
+constexpr size_t kPushBatch = 100;
 
 // A failure that ends the run (the server or the network); the message is for the user.
 struct RunFailed {
@@ -134,7 +136,9 @@ private:
             RemovedOnServer(href);
             Step();
         }
-        if (!changes.token.empty()) InBatch([&] { m_state.SetToken(m_url, changes.token); });
+        // Unchanged on both sides is the common run: it writes nothing.
+        if (!changes.token.empty() && changes.token != m_state.Token(m_url))
+            InBatch([&] { m_state.SetToken(m_url, changes.token); });
     }
 
     void Fetch(const std::vector<std::string>& hrefs)
@@ -228,54 +232,105 @@ private:
     {
         std::vector<SyncItemState> pending;
         for (int kind : m_kinds) {
-            for (const SyncItemState& item : m_state.Items(kind)) {
-                if (item.ChangedLocally() || !item.KnownToServer()) pending.push_back(item);
-            }
+            const std::vector<SyncItemState> items = m_state.ToPush(kind);
+            pending.insert(pending.end(), items.begin(), items.end());
         }
         m_total += static_cast<int>(pending.size());
+        std::vector<SyncItemState> batch;
         for (const SyncItemState& item : pending) {
-            if (m_pushed.insert(item.oid).second) Push(item, /*retry*/ true);
-            Step();
+            if (m_pushed.insert(item.oid).second) batch.push_back(item);
+            else Step();
+            if (batch.size() == kPushBatch) Push(std::exchange(batch, {}), /*retry*/ true);
+        }
+        if (!batch.empty()) Push(batch, /*retry*/ true);
+    }
+
+    struct Upload {
+        SyncItemState item;
+        ItemCodec::Text text;
+        std::string href;
+        bool known = false;
+        DavReply reply;
+    };
+
+    // The store records where each item goes before any of the PUTs and what
+    // the server confirmed after them, one transaction each, rather than two
+    // per item: an upload that happened but was not recorded is met by the
+    // next pull as the run's own.
+    void Push(const std::vector<SyncItemState>& items, bool retry)
+    {
+        std::vector<Upload> uploads;
+        for (const SyncItemState& item : items) {
+            Upload upload{item, m_codec.Export(item.oid), {}, false, {}};
+            if (!upload.text.ok) {
+                m_summary.refused.push_back(
+                    FormatText(IDS_SYNC_ITEM_NOT_STORED, {std::to_string(item.oid), upload.text.error}));
+                if (retry) Step();
+                continue;
+            }
+            upload.known = item.KnownToServer() && item.collection == m_url;
+            upload.href = upload.known ? item.href : ResolveHrefPath(ResourceNameForUid(upload.text.uid));
+            uploads.push_back(std::move(upload));
+        }
+        InBatch([&] {
+            for (const Upload& upload : uploads)
+                m_state.NotePushing(upload.item.oid, m_url, upload.href, upload.text.uid, upload.item.changes);
+        });
+        size_t sent = 0;
+        try {
+            for (; sent < uploads.size(); ++sent) {
+                Upload& upload = uploads[sent];
+                DavRequest put = MakeDavRequest("PUT", ResolveHref(m_url, upload.href), std::move(upload.text.text));
+                put.contentType = "text/calendar; charset=utf-8";
+                if (upload.known && !upload.item.etag.empty()) put.ifMatch = upload.item.etag;
+                else put.ifNoneMatchAny = true;
+                upload.reply = Send(put);
+                if (retry) Step();  // a second attempt is not a step of its own
+            }
+        } catch (const RunFailed&) {
+            // What the server took before it failed stays recorded.
+            uploads.resize(sent);
+            RecordReplies(uploads);
+            throw;
+        }
+        RecordReplies(uploads);
+        for (const Upload& upload : uploads) {
+            if (!upload.reply.Success()) Refused(upload, retry);
         }
     }
 
-    void Push(const SyncItemState& item, bool retry)
+    void RecordReplies(const std::vector<Upload>& uploads)
     {
-        const ItemCodec::Text text = m_codec.Export(item.oid);
-        if (!text.ok) {
-            m_summary.refused.push_back(FormatText(IDS_SYNC_ITEM_NOT_STORED, {std::to_string(item.oid), text.error}));
-            return;
-        }
-        const bool known = item.KnownToServer() && item.collection == m_url;
-        const std::string href = known ? item.href : ResolveHrefPath(ResourceNameForUid(text.uid));
-        InBatch([&] { m_state.NotePushing(item.oid, m_url, href, text.uid, item.changes); });
+        InBatch([&] {
+            for (const Upload& upload : uploads) {
+                if (upload.reply.Success()) {
+                    m_state.NotePushed(upload.item.oid, upload.item.changes, upload.reply.etag);
+                    ++m_summary.pushed;
+                } else {
+                    // Not stored: forget the attempt so that a pull judges the item fairly.
+                    m_state.NotePushFailed(upload.item.oid);
+                }
+            }
+        });
+    }
 
-        DavRequest put = MakeDavRequest("PUT", ResolveHref(m_url, href), text.text);
-        put.contentType = "text/calendar; charset=utf-8";
-        if (known && !item.etag.empty()) put.ifMatch = item.etag;
-        else put.ifNoneMatchAny = true;
-        const DavReply reply = Send(put);
-        if (reply.Success()) {
-            InBatch([&] { m_state.NotePushed(item.oid, item.changes, reply.etag); });
-            ++m_summary.pushed;
-            return;
-        }
-        // Not stored: forget the attempt so that a pull judges the item fairly.
-        InBatch([&] { m_state.NotePushFailed(item.oid); });
-        if (reply.status == 412 && retry) {
+    void Refused(const Upload& upload, bool retry)
+    {
+        const SyncItemState& item = upload.item;
+        if (upload.reply.status == 412 && retry) {
             // Changed on the server in between: pull it (a conflict keeps ours
             // as a new item, pushed next) and try once more.
-            Fetch({href});
+            Fetch({upload.href});
             if (const auto now = m_state.Item(item.oid); now && (now->ChangedLocally() || !now->KnownToServer()))
-                Push(*now, false);
+                Push({*now}, false);
             return;
         }
-        if (reply.status == 404 && known) {  // gone meanwhile: upload it anew
+        if (upload.reply.status == 404 && upload.known) {  // gone meanwhile: upload it anew
             InBatch([&] { m_state.ForgetServerCopy(item.oid); });
-            if (const auto now = m_state.Item(item.oid); now && retry) Push(*now, false);
+            if (const auto now = m_state.Item(item.oid); now && retry) Push({*now}, false);
             return;
         }
-        m_summary.refused.push_back(href + " (" + std::to_string(reply.status) + ")");
+        m_summary.refused.push_back(upload.href + " (" + std::to_string(upload.reply.status) + ")");
     }
 
     // The path of a new resource inside the collection, as the server names hrefs.

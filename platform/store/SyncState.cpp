@@ -36,6 +36,20 @@ std::vector<SyncItemState> SyncState::Items(int kind)
     return items;
 }
 
+std::vector<SyncItemState> SyncState::ToPush(int kind)
+{
+    // The same tests as ChangedLocally() and KnownToServer() on the columns as read.
+    static const std::string sql =
+        std::string(kItemColumns) +
+        "WHERE i.kind = ? AND (coalesce(s.changes, 1) <> coalesce(s.synced, -1) OR coalesce(s.href, '') = '')"
+        " ORDER BY i.oid";
+    auto q = m_connection.Prepared(sql.c_str());
+    q->bind(1, kind);
+    std::vector<SyncItemState> items;
+    while (q->executeStep()) items.push_back(ReadItem(*q));
+    return items;
+}
+
 std::optional<SyncItemState> SyncState::Item(CEOID oid)
 {
     static const std::string sql = std::string(kItemColumns) + "WHERE i.oid = ?";

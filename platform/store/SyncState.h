@@ -43,6 +43,10 @@ public:
     // Every item of the kind, with its state (items the bookkeeping does not
     // know yet read as never synced).
     std::vector<SyncItemState> Items(int kind);
+    // Those of them that changed here since the server last had them, or that
+    // it never had: what a push uploads. Decided in the query, so that a run
+    // with nothing to push reads no rows.
+    std::vector<SyncItemState> ToPush(int kind);
     std::optional<SyncItemState> Item(CEOID oid);
     std::optional<SyncItemState> ItemAtHref(const std::string& href);
 

@@ -88,6 +88,27 @@ TEST(CRegistry, StringsAreUtf16AndANullTextDeletes)
     EXPECT_EQ(reg.GetString(HKEY_LOCAL_MACHINE, kKey, "raw", ""), "ok");
 }
 
+TEST(RegistrySnapshot, ReadsEachValueAsCRegistryDoes)
+{
+    TempDevice device;
+    const CRegistry reg;
+    reg.SetInt(HKEY_LOCAL_MACHINE, kKey, "Interval", 15);
+    reg.SetString(HKEY_LOCAL_MACHINE, kKey, "Url", "https://달력.example/kim/");
+    SetRaw("Wide", REG_BINARY, {0x05, 0, 0, 0, 0x01, 0, 0, 0});
+    SetRaw("Raw", REG_SZ, {'o', 0, 'k', 0});
+
+    const RegistrySnapshot snapshot(HKEY_LOCAL_MACHINE, kKey);
+    reg.SetInt(HKEY_LOCAL_MACHINE, kKey, "Interval", 30);  // later writes are not seen
+    EXPECT_EQ(snapshot.GetInt("interval", 0), 15);        // names ignore case, as the registry's do
+    EXPECT_EQ(snapshot.GetString("Url", ""), "https://달력.example/kim/");
+    EXPECT_EQ(snapshot.GetString("Raw", ""), "ok");
+    EXPECT_EQ(snapshot.GetInt("Wide", 7), 7);
+    EXPECT_EQ(snapshot.GetInt("Url", 7), 7);
+    EXPECT_EQ(snapshot.GetString("Interval", "text"), "text");
+    EXPECT_EQ(snapshot.GetString("Missing", nullptr), "");
+    EXPECT_EQ(RegistrySnapshot(HKEY_LOCAL_MACHINE, "SOFTWARE\\Nobody").GetInt("Interval", -1), -1);
+}
+
 TEST(ChangeFlags, RaisedByTheApplicationTakenOnceByTheTodayItem)
 {
     TempDevice device;

@@ -15,6 +15,7 @@ namespace {
 struct Outcome {
     SyncSummary summary;
     int requests = 0;
+    int connections = 0;
     std::vector<int> waits;
     int items = 0;
 };
@@ -36,6 +37,7 @@ Outcome SyncAgainst(const char* mode)
     config.url = server.Url();
     outcome.summary = RunSync(app, codec, client, config);
     outcome.requests = client.RequestsSent();
+    outcome.connections = client.ConnectionsOpened();
     outcome.items = app.GetDefaultFolder(9)->Items()->Count();
     return outcome;
 }
@@ -46,6 +48,7 @@ TEST(SyncFaults, ServerErrorsAreRetriedWithBackOffThenReported)
     EXPECT_FALSE(outcome.summary.ok);
     EXPECT_NE(outcome.summary.error.find("HTTP 500"), std::string::npos) << outcome.summary.error;
     EXPECT_EQ(outcome.requests, 4);
+    EXPECT_EQ(outcome.connections, 1);  // the server keeps it alive, and the retries go over it
     EXPECT_EQ(outcome.waits, (std::vector<int>{1000, 2000, 4000}));
 }
 
