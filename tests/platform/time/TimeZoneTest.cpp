@@ -105,6 +105,28 @@ TEST(TimeZone, ReadsTzAsRuleZoneNameOrFile)
     }
 }
 
+// The zone file is remembered between calls, but a file replaced meanwhile
+// (the system's zone changed) is read again.
+TEST(TimeZone, AReplacedZoneFileIsReadAgain)
+{
+    const ZoneFile nine("<+09>-9");
+    const ZoneFile five("<+05>-5");
+    const std::filesystem::path zone = std::filesystem::temp_directory_path() / ("dayvane-zone-" + std::to_string(getpid()));
+    ScopedEnv env("TZ", (":" + zone.string()).c_str());
+    TIME_ZONE_INFORMATION tzi;
+    for (const auto& [file, bias] : {std::pair{&nine, -540}, std::pair{&five, -300}, std::pair{&nine, -540}}) {
+        std::filesystem::copy_file(file->Tz().substr(1), zone.string() + ".new",
+                                   std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::rename(zone.string() + ".new", zone);
+        ASSERT_TRUE(GetTimeZoneInformation(tzi));
+        EXPECT_EQ(tzi.Bias, bias);
+        ASSERT_TRUE(GetTimeZoneInformation(tzi));
+        EXPECT_EQ(tzi.Bias, bias);
+    }
+    std::filesystem::remove(zone);
+    EXPECT_FALSE(GetTimeZoneInformation(tzi));
+}
+
 TEST(TimeZone, UnreadableZonesFail)
 {
     const ZoneFile versionOne("v1", '\0');
