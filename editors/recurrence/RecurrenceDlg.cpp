@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+#include <utility>
+
 #include "editors/AnniversaryDlg.h"
 #include "editors/TitledPage.h"
 #include "editors/recurrence/RecurrencePatternDlg.h"
@@ -44,7 +46,7 @@ int CRecurrenceDlg::RunWizard()
     PoomRecurrencePattern* pattern = m_item.GetRecurrencePattern();
     if (pattern == nullptr)
         return kDialogResultCancelled;
-    RecurrenceWizard wizard{InitialWizardValues(PatternFieldsOf(*pattern)), m_settings, m_runPage};
+    RecurrenceWizard wizard{InitialWizardValues(std::as_const(*pattern).Fields()), m_settings, m_runPage};
     CRecurrencePatternDlg first(parentWidget(), wizard);
     const int result = m_runPage(first);
     // "이전" on the first page ends the wizard like "취소".

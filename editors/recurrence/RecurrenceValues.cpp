@@ -111,22 +111,6 @@ RecurrenceWizardValues InitialWizardValues(const RecurrenceFields& pattern)
     return v;
 }
 
-RecurrenceFields PatternFieldsOf(const PoomRecurrencePattern& pattern)
-{
-    RecurrenceFields fields;
-    fields.type = pattern.RecurrenceType();
-    fields.interval = pattern.Interval();
-    fields.dayOfWeekMask = pattern.DayOfWeekMask();
-    fields.dayOfMonth = pattern.DayOfMonth();
-    fields.instance = pattern.Instance();
-    fields.monthOfYear = pattern.MonthOfYear();
-    fields.patternStart = pattern.PatternStartDate();
-    fields.patternEnd = pattern.PatternEndDate();
-    fields.range = pattern.RangeKind();
-    fields.occurrences = pattern.Occurrences();
-    return fields;
-}
-
 void WriteWizardValues(const RecurrenceWizardValues& v, PoomRecurrencePattern& pattern)
 {
     switch (v.kind) {

@@ -49,7 +49,6 @@ inline constexpr int kMaxDayOfMonth = 31;
 // The pages' initial values for a pattern (its start day fills what the
 // pattern's type leaves unset).
 RecurrenceWizardValues InitialWizardValues(const RecurrenceFields& pattern);
-RecurrenceFields PatternFieldsOf(const PoomRecurrencePattern& pattern);
 
 // Writes the values the chosen kind uses, then the range. Fields of other
 // kinds stay as they were: the store reads only those of the type.

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 
 #include "editors/DateTimeCtrlEx.h"
 #include "editors/recurrence/RecurrenceDlg.h"
@@ -191,7 +192,7 @@ TEST_F(RecurrenceWizardTest, FinishingWritesThePatternOfTheChosenPages)
     ASSERT_TRUE(item->Save()) << item->LastError();
     auto stored = app.GetItemFromOid(item->Oid());
     ASSERT_TRUE(stored && stored->IsRecurring());
-    const RecurrenceFields written = PatternFieldsOf(*stored->GetRecurrencePattern());
+    const RecurrenceFields written = std::as_const(*stored->GetRecurrencePattern()).Fields();
     EXPECT_EQ(written.type, olRecursMonthNth);
     EXPECT_EQ(written.instance, 5);
     EXPECT_EQ(written.dayOfWeekMask, 32);
@@ -259,7 +260,7 @@ TEST_F(RecurrenceWizardTest, OutOfRangeTextKeepsThePageWithTheMessage)
         },
     });
     EXPECT_EQ(result, kDialogResultSaved);
-    const RecurrenceFields written = PatternFieldsOf(*item->GetRecurrencePattern());
+    const RecurrenceFields written = std::as_const(*item->GetRecurrencePattern()).Fields();
     EXPECT_EQ(written.type, olRecursDaily);
     EXPECT_EQ(written.interval, 4);
     EXPECT_EQ(written.range, RecurrenceRange::Until);
