@@ -29,11 +29,7 @@ SyncItemState ReadItem(SQLite::Statement& q)
 std::vector<SyncItemState> SyncState::Items(int kind)
 {
     static const std::string sql = std::string(kItemColumns) + "WHERE i.kind = ? ORDER BY i.oid";
-    auto q = m_connection.Prepared(sql.c_str());
-    q->bind(1, kind);
-    std::vector<SyncItemState> items;
-    while (q->executeStep()) items.push_back(ReadItem(*q));
-    return items;
+    return ItemsOfKind(sql, kind);
 }
 
 std::vector<SyncItemState> SyncState::ToPush(int kind)
@@ -43,6 +39,11 @@ std::vector<SyncItemState> SyncState::ToPush(int kind)
         std::string(kItemColumns) +
         "WHERE i.kind = ? AND (coalesce(s.changes, 1) <> coalesce(s.synced, -1) OR coalesce(s.href, '') = '')"
         " ORDER BY i.oid";
+    return ItemsOfKind(sql, kind);
+}
+
+std::vector<SyncItemState> SyncState::ItemsOfKind(const std::string& sql, int kind)
+{
     auto q = m_connection.Prepared(sql.c_str());
     q->bind(1, kind);
     std::vector<SyncItemState> items;

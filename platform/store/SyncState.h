@@ -72,5 +72,8 @@ public:
     void SetToken(const std::string& collection, const std::string& token);
 
 private:
+    // Rows of `sql`, which selects the item columns for one kind (its only parameter).
+    std::vector<SyncItemState> ItemsOfKind(const std::string& sql, int kind);
+
     StoreConnection& m_connection;
 };
