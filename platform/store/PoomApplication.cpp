@@ -4,6 +4,7 @@
 #include "platform/store/OleTime.h"
 #include "platform/store/PoomSession.h"
 #include "platform/store/StoreConnection.h"
+#include "platform/store/StoreSchema.h"
 #include "platform/time/DeviceZone.h"
 
 // A batch may change more pages than the connection's cache holds; spilled
@@ -11,10 +12,12 @@
 constexpr char kBatchCache[] = "PRAGMA cache_size = -131072";
 constexpr char kUsualCache[] = "PRAGMA cache_size = -8192";
 
-StoreBatch::StoreBatch(std::shared_ptr<StoreConnection> connection)
-    : m_connection(std::move(connection)), m_transaction(std::make_unique<WriteTransaction>(*m_connection))
+StoreBatch::StoreBatch(std::shared_ptr<StoreConnection> connection, Kind kind)
+    : m_connection(std::move(connection)), m_transaction(std::make_unique<WriteTransaction>(*m_connection)),
+      m_kind(kind)
 {
     m_connection->Db().tryExec(kBatchCache);
+    if (m_kind == Bulk) StartBulkLoad(m_connection->Db());
 }
 
 StoreBatch::~StoreBatch()
@@ -28,6 +31,7 @@ bool StoreBatch::Commit(std::string* error)
     std::string ignored;
     return GuardStore(error ? *error : ignored, [&] {
         if (!m_transaction) return false;
+        if (m_kind == Bulk) FinishBulkLoad(m_connection->Db());
         m_transaction->Commit();
         return true;
     });
@@ -152,7 +156,7 @@ bool PoomApplication::GetIDsFromNames(const std::vector<std::string>& names, uin
     });
 }
 
-std::unique_ptr<StoreBatch> PoomApplication::BeginBatch()
+std::unique_ptr<StoreBatch> PoomApplication::BeginBatch(StoreBatch::Kind kind)
 {
     if (!LoggedOn()) {
         m_error = "저장소에 로그온되어 있지 않습니다.";
@@ -160,7 +164,7 @@ std::unique_ptr<StoreBatch> PoomApplication::BeginBatch()
     }
     std::unique_ptr<StoreBatch> batch;
     GuardStore(m_error, [&] {
-        batch = std::make_unique<StoreBatch>(m_session->connection);
+        batch = std::make_unique<StoreBatch>(m_session->connection, kind);
         return true;
     });
     return batch;

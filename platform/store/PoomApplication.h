@@ -21,15 +21,19 @@ class StoreConnection;
 class WriteTransaction;
 
 // Changes made between its creation and Commit land together or not at all.
+// A bulk batch mostly adds items (an import): it indexes them all at once when
+// it commits instead of one by one.
 class StoreBatch {
 public:
-    explicit StoreBatch(std::shared_ptr<StoreConnection> connection);
+    enum Kind { Edits, Bulk };
+    StoreBatch(std::shared_ptr<StoreConnection> connection, Kind kind);
     ~StoreBatch();
     bool Commit(std::string* error = nullptr);
 
 private:
     std::shared_ptr<StoreConnection> m_connection;  // outlives the transaction, even past Logoff
     std::unique_ptr<WriteTransaction> m_transaction;
+    Kind m_kind;
 };
 
 class PoomApplication {
@@ -55,7 +59,7 @@ public:
     // not created) or of another type gives 0.
     bool GetIDsFromNames(const std::vector<std::string>& names, uint32_t flags, std::vector<CEPROPID>& ids);
 
-    std::unique_ptr<StoreBatch> BeginBatch();
+    std::unique_ptr<StoreBatch> BeginBatch(StoreBatch::Kind kind = StoreBatch::Edits);
     // The session's connection, for bookkeeping tables beside the items (the
     // sync state); null when not logged on.
     std::shared_ptr<StoreConnection> Connection() const;

@@ -32,7 +32,7 @@ enum class StoreFileState {
 // Looks at the file without changing it.
 StoreFileState InspectStoreFile(const std::filesystem::path& file, std::string* detail = nullptr);
 
-inline constexpr int kStoreSchemaVersion = 5;
+inline constexpr int kStoreSchemaVersion = 6;
 
 class StoreConnection;
 

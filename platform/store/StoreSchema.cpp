@@ -233,6 +233,40 @@ CREATE TRIGGER sync_props_deleted AFTER DELETE ON item_props BEGIN
 END;
 )sql";
 
+// Version 6: bulk loads. Row by row, the span index and the sync counters cost
+// more than the rest of an item's insert (each R-tree insert reloads its nodes),
+// so a load of many items marks itself in bulk_loads and fills both for its new
+// items in one statement each before it commits (FinishBulkLoad). The mark is
+// written and removed inside the loading transaction: no other connection and
+// no committed file ever holds it. The span of an appointment row is spelled
+// once, in appointment_span_rows.
+constexpr char kSchemaV6[] = R"sql(
+CREATE TABLE bulk_loads(first_oid INTEGER NOT NULL);
+
+CREATE VIEW appointment_span_rows AS
+    SELECT oid,
+           CASE WHEN rec_type < 0 THEN min(start_time, end_time) ELSE span_first END AS first,
+           CASE WHEN rec_type < 0 THEN max(start_time, end_time) ELSE span_last END AS last
+    FROM items WHERE kind = 1;
+
+DROP TRIGGER items_created;
+CREATE TRIGGER items_created AFTER INSERT ON items BEGIN
+    INSERT INTO journal(kind, oid, event) VALUES (NEW.kind, NEW.oid, 1025);
+END;
+CREATE TRIGGER items_spanned AFTER INSERT ON items
+WHEN NEW.kind = 1 AND NOT EXISTS (SELECT 1 FROM bulk_loads) BEGIN
+    INSERT INTO appointment_spans(oid, first, last)
+        SELECT oid, first, last FROM appointment_span_rows WHERE oid = NEW.oid;
+END;
+
+DROP TRIGGER sync_items_created;
+CREATE TRIGGER sync_items_created AFTER INSERT ON items
+WHEN NOT EXISTS (SELECT 1 FROM bulk_loads) BEGIN
+    INSERT OR IGNORE INTO sync_items(oid) VALUES (NEW.oid);
+    UPDATE sync_items SET changes = changes + 1 WHERE oid = NEW.oid;
+END;
+)sql";
+
 struct Migration {
     int toVersion;
     const char* sql;
@@ -245,17 +279,39 @@ constexpr Migration kMigrations[] = {
     {3, kSchemaV3},
     {4, kSchemaV4},
     {5, kSchemaV5},
+    {6, kSchemaV6},
 };
 
 } // namespace
 
-void MigrateStoreSchema(SQLite::Database& db, int fromVersion)
+void MigrateStoreSchema(SQLite::Database& db, int fromVersion, int toVersion)
 {
+    if (toVersion < 0) toVersion = kStoreSchemaVersion;
     static_assert(kJournalWindow == 50000, "the prune trigger keeps this many events");
     for (const Migration& step : kMigrations) {
-        if (step.toVersion <= fromVersion) continue;
+        if (step.toVersion <= fromVersion || step.toVersion > toVersion) continue;
         db.exec(step.sql);
         db.exec("PRAGMA user_version = " + std::to_string(step.toVersion));
     }
     db.exec("PRAGMA application_id = " + std::to_string(kStoreApplicationId));
+}
+
+void StartBulkLoad(SQLite::Database& db)
+{
+    db.exec("INSERT INTO bulk_loads(first_oid) "
+            "SELECT coalesce((SELECT seq FROM sqlite_sequence WHERE name = 'items'), 0) + 1");
+}
+
+void FinishBulkLoad(SQLite::Database& db)
+{
+    // Items changed after their insert in this load already have their span
+    // (the update trigger wrote it) and their sync row.
+    db.exec("INSERT INTO appointment_spans(oid, first, last) "
+            "SELECT oid, first, last FROM appointment_span_rows "
+            "WHERE oid >= (SELECT min(first_oid) FROM bulk_loads) "
+            "AND NOT EXISTS (SELECT 1 FROM appointment_spans s WHERE s.oid = appointment_span_rows.oid)");
+    db.exec("INSERT INTO sync_items(oid, changes) "
+            "SELECT oid, 1 FROM items WHERE oid >= (SELECT min(first_oid) FROM bulk_loads) "
+            "ON CONFLICT(oid) DO UPDATE SET changes = changes + 1");
+    db.exec("DELETE FROM bulk_loads");
 }

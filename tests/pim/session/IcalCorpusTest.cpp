@@ -14,6 +14,7 @@
 #include "pim/session/IcalItem.h"
 #include "pim/session/IcalText.h"
 #include "platform/store/PoomApplication.h"
+#include "tests/platform/store/OlderStore.h"
 #include "tests/platform/store/StoreTestSupport.h"
 
 namespace {
@@ -206,24 +207,8 @@ TEST_F(IcalCorpusTest, OneItemGoesOutAndComesBackUnderItsUid)
 TEST(IcalIdentity, AnOlderStoreGivesEveryItemARandomUid)
 {
     TempStore store;
-    {
-        PoomApplication app;
-        ASSERT_TRUE(app.Logon(store.File()));
-        for (int i = 0; i < 3; ++i) ASSERT_TRUE(app.CreateItem(olTaskItem)->Save());
-    }
-    {
-        // Back to version 2, as such a store was: later versions' objects dropped.
-        SQLite::Database db(store.File().string(), SQLite::OPEN_READWRITE);
-        for (const char* trigger : {"items_created", "items_changed", "items_deleted", "exceptions_created",
-                                    "exceptions_changed", "exceptions_deleted", "props_created", "props_changed",
-                                    "props_deleted"})
-            db.exec(std::string("DROP TRIGGER sync_") + trigger);
-        db.exec("DROP TABLE sync_items; DROP TABLE sync_deletions; DROP TABLE sync_collections;");
-        db.exec("DROP TRIGGER rule_occurrences_changed; DROP TRIGGER rule_occurrences_deleted;"
-                "DROP TABLE rule_occurrences; ALTER TABLE items DROP COLUMN zone; ALTER TABLE items DROP COLUMN rule_ical;"
-                "DROP TRIGGER item_sources_deleted; DROP TABLE item_sources; DROP INDEX items_by_uid;"
-                "ALTER TABLE items DROP COLUMN uid; PRAGMA user_version = 2;");
-    }
+    // Version 2 was the last without UIDs.
+    WriteOlderStore(store.File(), 2, "INSERT INTO items(kind, subject) VALUES (2, 'a'), (2, 'b'), (2, 'c')");
     PoomApplication app;
     ASSERT_TRUE(app.Logon(store.File()));
     const std::regex uuid("[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}");
