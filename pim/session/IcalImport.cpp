@@ -6,6 +6,7 @@
 #include "resources/StringTable.h"
 #include "platform/store/PoomApplication.h"
 #include "platform/store/PoomRecurrencePattern.h"
+#include "pim/session/IcalReadAhead.h"
 #include "pim/session/IcalStoreWriter.h"
 
 namespace {
@@ -184,23 +185,29 @@ std::nullopt_t StoreWriter::Refuse(const ImportedItem& item, const std::string& 
 IcalImportReport ImportIcal(PoomApplication& app, std::string_view text, bool commit)
 {
     IcalImportReport report;
-    IcalReading reading = ReadIcal(text);
-    report.notes = std::move(reading.notes);
-    report.skipped = reading.skipped;
-    if (!reading.error.empty()) {
-        report.error = reading.error;
-        return report;
-    }
-    auto batch = app.BeginBatch();
+    auto batch = app.BeginBatch(StoreBatch::Bulk);
     if (!batch) {
         report.error = app.LastError();
         return report;
     }
+    IcalReadAhead reader(text);
+    IcalReading& reading = reader.Reading();  // complete once Next gives null
     {
         StoreWriter writer(app, reading, report);
-        for (const ImportedItem& item : reading.items)
-            if (!item.recurrenceId || item.task) writer.Write(item);
-        for (const ImportedItem& item : reading.items)
+        // Changed occurrences wait for their series, which may come later.
+        while (const ImportedItem* item = reader.Next())
+            if (!item->recurrenceId || item->task) writer.Write(*item);
+        if (!reading.error.empty()) {
+            // Nothing of an unreadable file is stored.
+            report = IcalImportReport{};
+            report.error = reading.error;
+            report.notes = std::move(reading.notes);
+            report.skipped = reading.skipped;
+            return report;
+        }
+        report.notes.insert(report.notes.begin(), reading.notes.begin(), reading.notes.end());
+        report.skipped += reading.skipped;
+        for (const ImportedItem& item : reader.Items())
             if (item.recurrenceId && !item.task) writer.Change(item);
         if (!writer.SaveSources()) return report;
     }

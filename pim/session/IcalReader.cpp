@@ -287,8 +287,8 @@ std::string ZoneId(const std::string& zoneText)
 
 class CalendarReader {
 public:
-    CalendarReader(const ScannedCalendar& scanned, size_t index, IcalReading& reading)
-        : m_scanned(scanned), m_index(index), m_reading(reading), m_root(icalcomponent_new_vcalendar())
+    CalendarReader(const ScannedCalendar& scanned, size_t index, IcalReading& reading, const ItemTaker& take)
+        : m_scanned(scanned), m_index(index), m_reading(reading), m_take(take), m_root(icalcomponent_new_vcalendar())
     {
     }
 
@@ -347,7 +347,7 @@ private:
         item.source = scanned.text;
         item.sourceZones = ZonesNamedIn(scanned.text, m_zoneTexts);
         item.calendar = m_index;
-        m_reading.items.push_back(std::move(item));
+        m_take(std::move(item));
     }
 
     void Skip(const ImportedItem& item, const std::string& why)
@@ -359,6 +359,7 @@ private:
     const ScannedCalendar& m_scanned;
     size_t m_index;
     IcalReading& m_reading;
+    const ItemTaker& m_take;
     IcalComponentPtr m_root;
     std::map<std::string, std::string> m_zoneTexts;  // by TZID
 };
@@ -393,6 +394,14 @@ ComponentReading ReadComponent(icalcomponent* c, int line, std::vector<std::stri
 
 IcalReading ReadIcal(std::string_view text)
 {
+    std::vector<ImportedItem> items;
+    IcalReading reading = ReadIcal(text, [&](ImportedItem&& item) { items.push_back(std::move(item)); });
+    reading.items = std::move(items);
+    return reading;
+}
+
+IcalReading ReadIcal(std::string_view text, const ItemTaker& take)
+{
     IcalReading reading;
     // Many calendar programs start their files with a UTF-8 byte-order mark.
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -413,7 +422,7 @@ IcalReading ReadIcal(std::string_view text)
     }
     for (size_t i = 0; i < scan.calendars.size(); ++i) {
         reading.calendarProperties.push_back(scan.calendars[i].extraProperties);
-        CalendarReader(scan.calendars[i], i, reading).Read();
+        CalendarReader(scan.calendars[i], i, reading, take).Read();
     }
     return reading;
 }

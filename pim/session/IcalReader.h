@@ -3,6 +3,7 @@
 // itself; the file as a whole is refused only when it holds no calendar.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,6 +60,10 @@ struct IcalReading {
 };
 
 IcalReading ReadIcal(std::string_view text);
+// The same, handing each item to `take` in file order as soon as it is read;
+// the reading returned holds everything but the items.
+using ItemTaker = std::function<void(ImportedItem&&)>;
+IcalReading ReadIcal(std::string_view text, const ItemTaker& take);
 
 // One event or to-do read on its own, as the import would (its zones looked
 // up through its parents); empty `problem` when it was read.
