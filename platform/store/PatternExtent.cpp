@@ -143,9 +143,10 @@ std::optional<SeriesExtent> PatternExtent(const RecurrenceFields& p, double seri
         return OleFromFields(int(civil.year), civil.month, civil.day, start->wHour, start->wMinute, start->wSecond)
             .value_or(kNoDate);
     };
-    const PatternDays days(p, DaysFromCivil(start->wYear, start->wMonth, start->wDay));
+    const int64_t startDay = DaysFromCivil(start->wYear, start->wMonth, start->wDay);
+    const PatternDays days(p, startDay);
     // The numbers before the start's day are no occurrences.
-    const int64_t first = days.CountThrough(DaysFromCivil(start->wYear, start->wMonth, start->wDay) - 1);
+    const int64_t first = days.CountThrough(startDay - 1);
     const int64_t firstDay = days.DayOf(first);
     if (firstDay >= kHorizonDay) return std::nullopt;
 
