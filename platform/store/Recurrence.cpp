@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/store/OleTime.h"
+#include "platform/store/PatternExtent.h"
 #include "platform/time/Gregorian.h"
 
 namespace {
@@ -321,36 +322,7 @@ std::vector<double> ExpandOccurrences(const RecurrenceFields& p, double seriesSt
 std::optional<SeriesExtent> ComputeExtent(const RecurrenceFields& p, double seriesStart)
 {
     if (!p.Recurs()) return std::nullopt;
-    SeriesExtent extent;
-    if (p.range == RecurrenceRange::Count) {
-        IteratorPtr it = MakeIterator(p, seriesStart, kNoDate, seriesStart);
-        if (!it) return std::nullopt;
-        for (int32_t i = 0; i < p.occurrences; ++i) {
-            const auto next = OleFromIcal(icalrecur_iterator_next(it.get()));
-            if (!next || *next >= kNoDate) break;
-            if (extent.count == 0) extent.firstStart = *next;
-            extent.lastStart = *next;
-            ++extent.count;
-        }
-        if (extent.count == 0) return std::nullopt;
-        return extent;
-    }
-    const auto first = ExpandOccurrences(p, seriesStart, kNoDate, seriesStart, kNoDate, 1);
-    if (first.empty()) return std::nullopt;
-    extent.firstStart = first.front();
-    if (p.range == RecurrenceRange::NoEnd) return extent;
-
-    // The last start on or before the end day lies within one period of it.
-    const double until = p.patternEnd + 1.0;
-    if (extent.firstStart >= until) return std::nullopt;
-    const double from = std::max(extent.firstStart, until - double(PeriodDays(p)) - 1.0);
-    const auto tail = ExpandOccurrences(p, seriesStart, kNoDate, from, until);
-    extent.lastStart = tail.empty() ? extent.firstStart : tail.back();
-    // The count a date-ended series shows beside its end date.
-    const auto all = ExpandOccurrences(p, seriesStart, extent.lastStart, extent.firstStart, until,
-                                       size_t(kMaxOccurrences));
-    extent.count = int32_t(std::max<size_t>(all.size(), 1));
-    return extent;
+    return PatternExtent(p, seriesStart);
 }
 
 std::optional<double> NextOccurrenceAfter(const RecurrenceFields& p, double seriesStart, double lastStart, double after)

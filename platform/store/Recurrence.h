@@ -43,7 +43,8 @@ inline constexpr int32_t kMaxOccurrences = 99999;
 std::string NormalizePattern(RecurrenceFields& pattern);
 
 // First and last occurrence start of a series whose first possible occurrence
-// is `seriesStart` (the pattern's start day at the item's time of day).
+// is `seriesStart` (the pattern's start day at the item's time of day). Found
+// by day arithmetic (PatternExtent), to the same answer as the expansion.
 struct SeriesExtent {
     double firstStart = 0;
     double lastStart = kNoDate;  // kNoDate when the series never ends

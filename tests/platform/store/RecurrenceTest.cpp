@@ -7,15 +7,6 @@
 
 namespace {
 
-RecurrenceFields Pattern(int type, int interval, double start)
-{
-    RecurrenceFields p;
-    p.type = type;
-    p.interval = interval;
-    p.patternStart = start;
-    return p;
-}
-
 std::vector<double> First(RecurrenceFields p, double seriesStart, size_t n)
 {
     EXPECT_EQ(NormalizePattern(p), "");

@@ -15,6 +15,7 @@
 
 #include "platform/store/OleTime.h"
 #include "platform/store/PimDatabase.h"
+#include "platform/store/Recurrence.h"
 
 class TempStore {
 public:
@@ -42,6 +43,17 @@ private:
 inline double Ole(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
     return OleFromFields(year, month, day, hour, minute, second).value();
+}
+
+// A pattern of `type` every `interval` units from the day `start`; the rest is
+// left for NormalizePattern to fill.
+inline RecurrenceFields Pattern(int type, int interval, double start)
+{
+    RecurrenceFields p;
+    p.type = type;
+    p.interval = interval;
+    p.patternStart = start;
+    return p;
 }
 
 inline std::string ReadBytes(const std::filesystem::path& file)
