@@ -277,6 +277,25 @@ private:
         return t;
     }
 
+    // The latest wall time at or before `near` that a sub-daily rule's periods
+    // start at: whole intervals from DTSTART. Nothing for daily and longer rules.
+    std::optional<icaltimetype> SubDailyGrid(const icalrecurrencetype& rule, icaltimetype near) const
+    {
+        int64_t unit = 0;
+        switch (rule.freq) {
+        case ICAL_HOURLY_RECURRENCE: unit = 3600; break;
+        case ICAL_MINUTELY_RECURRENCE: unit = 60; break;
+        case ICAL_SECONDLY_RECURRENCE: unit = 1; break;
+        default: return std::nullopt;
+        }
+        icaltimetype grid = m_start;
+        grid.zone = nullptr;
+        const int64_t step = unit * std::max<int64_t>(1, rule.interval);
+        const int64_t seconds = std::max<int64_t>(0, (WallSeconds(near) - WallSeconds(grid)) / step) * step;
+        icaltime_adjust(&grid, int(seconds / 86400), 0, 0, int(seconds % 86400));
+        return grid;
+    }
+
     // The rule's occurrences up to `high` (and its UNTIL) into `out`, at most
     // `budget` steps in all; `cut` when the budget ran out first.
     void Walk(const Rule& rule, int64_t low, int64_t high, size_t& budget, std::vector<int64_t>& out,
@@ -286,13 +305,18 @@ private:
         // hours across a daylight-saving change); the zone applies afterwards.
         icaltimetype wall = m_start;
         wall.zone = nullptr;
-        IteratorPtr it(icalrecur_iterator_new(rule.rule, wall));
-        if (!it) return;
         // Without COUNT the walk may begin near the window instead of at DTSTART;
-        // a period's margin keeps the rule's own sets (BYSETPOS) whole.
+        // a period's margin keeps the rule's own sets (BYSETPOS) whole. libical
+        // moves a sub-daily rule's phase when told to start elsewhere, so such a
+        // walk starts afresh on the rule's grid instead; an occurrence that
+        // start may add lies before the window.
         const int64_t margin = PeriodMargin(rule.rule.freq);
-        if (rule.rule.count == 0 && low != std::numeric_limits<int64_t>::min() && low - margin > StartMoment())
-            icalrecur_iterator_set_start(it.get(), TimeAt(low - margin));
+        const bool late =
+            rule.rule.count == 0 && low != std::numeric_limits<int64_t>::min() && low - margin > StartMoment();
+        const auto grid = late ? SubDailyGrid(rule.rule, TimeAt(low - margin)) : std::nullopt;
+        IteratorPtr it(icalrecur_iterator_new(rule.rule, grid.value_or(wall)));
+        if (!it) return;
+        if (late && !grid) icalrecur_iterator_set_start(it.get(), TimeAt(low - margin));
         const int64_t end = std::min(high, rule.until == kNever ? kNever : rule.until + 1);
         while (true) {
             icaltimetype t = icalrecur_iterator_next(it.get());

@@ -65,7 +65,8 @@ TEST(RuleSeries, LateWindowsMatchAWalkFromTheStart)
                              "FREQ=MONTHLY;INTERVAL=3;BYMONTHDAY=10", "FREQ=MONTHLY;BYMONTHDAY=31",
                              "FREQ=DAILY;INTERVAL=3", "FREQ=WEEKLY;INTERVAL=3;BYDAY=MO,SU;WKST=SU",
                              "FREQ=MONTHLY;INTERVAL=2;BYDAY=MO,TU,WE,TH,FR;BYSETPOS=1,-1",
-                             "FREQ=YEARLY;INTERVAL=7;BYMONTH=3;BYDAY=-1SU"}) {
+                             "FREQ=YEARLY;INTERVAL=7;BYMONTH=3;BYDAY=-1SU", "FREQ=HOURLY;INTERVAL=13",
+                             "FREQ=MINUTELY;INTERVAL=1001"}) {
         const std::string rules = std::string("DTSTART;TZID=America/New_York:20190103T093000\r\nRRULE:") + rule + "\r\n";
         const auto all = ExpandRuleSeries(rules, Ole(2019, 1, 1), Ole(2028, 1, 1));
         ASSERT_FALSE(all.cut) << rule;
